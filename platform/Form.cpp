@@ -1,0 +1,80 @@
+#include "platform/Form.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "platform/Rounding.h"
+
+namespace platform {
+
+namespace {
+constexpr double kTwipsPerInch = 1440.0;
+}
+
+Form::Form(Environment env, const QString& caption, const QColor& background)
+    : env_(std::move(env)), client_(new QWidget(this)) {
+    setWindowTitle(caption);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setAutoFillBackground(true);
+    QPalette palette = client_->palette();
+    palette.setColor(QPalette::Window, background);
+    client_->setPalette(palette);
+    setCentralWidget(client_);
+}
+
+void Form::setClientSize(double widthTwips, double heightTwips) {
+    const int width = int(roundHalfEven(widthTwips / twipsPerPixelX()));
+    const int height = int(roundHalfEven(heightTwips / twipsPerPixelY()));
+    resize(width, height + menuBar()->heightForWidth(width));
+    layout()->activate();  // place the client area now, so twips read right before the first show
+}
+
+double Form::twipsPerPixelX() const {
+    return kTwipsPerInch / screen()->logicalDotsPerInchX();
+}
+double Form::twipsPerPixelY() const {
+    return kTwipsPerInch / screen()->logicalDotsPerInchY();
+}
+
+double Form::outerLeft() const {
+    return frameGeometry().x() * twipsPerPixelX();
+}
+double Form::outerTop() const {
+    return frameGeometry().y() * twipsPerPixelY();
+}
+double Form::outerWidth() const {
+    return frameGeometry().width() * twipsPerPixelX();
+}
+double Form::outerHeight() const {
+    return frameGeometry().height() * twipsPerPixelY();
+}
+double Form::clientWidth() const {
+    return client_->width() * twipsPerPixelX();
+}
+double Form::clientHeight() const {
+    return client_->height() * twipsPerPixelY();
+}
+
+void Form::showCentered() {
+    const QRect available = screen()->availableGeometry();
+    move(available.center() - rect().center());
+    show();
+}
+
+void Form::closeEvent(QCloseEvent* event) {
+    // The unload handler runs once, however the close was asked for.
+    if (!unloaded_) {
+        unloaded_ = true;
+        Form_Unload();
+    }
+    event->accept();
+}
+
+void Form::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+}  // namespace platform

@@ -1,0 +1,63 @@
+// The one top-level window: a client area that holds the controls, a menu bar, and the window's
+// position and size in twips (1/1440 inch), converted through the screen's logical DPI.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include "platform/Environment.h"
+
+class QMenuBar;
+
+namespace platform {
+
+class Form : public QMainWindow {
+  public:
+    /// Creates the window with the given caption and client-area background.
+    Form(Environment env, const QString& caption, const QColor& background);
+
+    const Environment& env() const { return env_; }
+
+    /// Twips per screen pixel, from the logical DPI of the window's screen (15 at 96 DPI).
+    double twipsPerPixelX() const;
+    double twipsPerPixelY() const;
+
+    QString caption() const { return windowTitle(); }
+    void setCaption(const QString& text) { setWindowTitle(text); }
+
+    /// Outer position and size (title bar, menu bar and frame included), in twips.
+    double outerLeft() const;
+    double outerTop() const;
+    double outerWidth() const;
+    double outerHeight() const;
+
+    /// Size of the client area below the menu bar, in twips.
+    double clientWidth() const;
+    double clientHeight() const;
+
+    /// The widget that holds the controls; everything on it is positioned in client pixels.
+    QWidget* clientArea() const { return client_; }
+
+    /// Centres the window on its screen and shows it.
+    void showCentered();
+
+  protected:
+    /// Sizes the window so that its client area below the menu bar has this size; called once
+    /// the menu bar is complete, since its height counts.
+    void setClientSize(double widthTwips, double heightTwips);
+
+    /// Raised when the window is closing, by the user or by close(); the window always closes.
+    virtual void Form_Unload() {}
+    /// Raised whenever the size of the window changes, also when it is first shown.
+    virtual void Form_Resize() {}
+
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    Environment env_;
+    QWidget* client_;
+    bool unloaded_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,95 @@
+// The stopwatch window: its controls and menu tree, and every handler of the program, each
+// defined in the folder of the subsystem that owns it (core/, laps/, dial/, shell/).
+#pragma once
+
+#include "core/StopwatchState.h"
+#include "platform/Form.h"
+#include "platform/Menu.h"
+#include "platform/PictureBox.h"
+#include "platform/Widgets.h"
+
+class frmStopwatch : public platform::Form {
+  public:
+    explicit frmStopwatch(platform::Environment env);
+
+    StopwatchState state;
+
+    // Controls, in creation order: a later one lies above an earlier one.
+    platform::PictureBox imgNumber;
+    platform::CommandButton cmdLap;
+    platform::Timer tmrClock;
+    platform::ListBox lstLap;
+    platform::CommandButton cmdStart;
+    platform::PictureBox imgWatch;
+    platform::Label lblTime;
+
+    // The menu tree.
+    platform::Menu mnuFile;
+    platform::MenuItem mnuQuit;
+    platform::Menu mnuSetting;
+    platform::Menu mnuBehaviorMode;
+    platform::MenuItem mnuBehaviorNormal;
+    platform::MenuItem mnuBehaviorLap;
+    platform::Menu mnuSound;
+    platform::MenuItem mnuSoundOn;
+    platform::MenuItem mnuSoundOff;
+    platform::Menu mnuShowWatch;
+    platform::MenuItem mnuShowButton;
+    platform::MenuItem mnuShowDigitalWatch;
+    platform::MenuItem mnuShowAnalogWatch;
+    platform::Menu mnuShowMode;
+    platform::MenuItem mnuShowSec;
+    platform::MenuItem mnuShowHMS;
+    platform::MenuItem mnuShowFrame24;
+    platform::MenuItem mnuShowSSK;
+    platform::Menu mnuSecond;
+    platform::MenuItem mnu6Sec;
+    platform::MenuItem mnu10Sec;
+    platform::MenuItem mnu30Sec;
+    platform::Menu mnuWindowApearance;
+    platform::MenuItem mnuWindowApearanceNormal;
+    platform::MenuItem mnuWindowApearanceFront;
+    platform::Menu mnuHelp;
+    platform::MenuItem mnuShowHelp;
+
+    // Lifecycle (core/Lifecycle.cpp).
+    void Form_Load();
+    void Form_Unload() override;
+    void mnuQuit_Click();
+
+    // Engine (core/Engine.cpp).
+    void cmdStart_Click();
+    void cmdLap_Click();
+    void mnuBehaviorNormal_Click();
+    void mnuBehaviorLap_Click();
+    void ApplyBehaviorMode(int32_t mode);
+
+    // Tick loop (core/TickLoop.cpp).
+    void tmrClock_Timer();
+
+    // Lap list (laps/LapList.cpp).
+    void SetLapType(int32_t notation);
+    void mnuShowSec_Click();
+    void mnuShowHMS_Click();
+    void mnuShowFrame24_Click();
+    void mnuShowSSK_Click();
+
+  private:
+    void startRun();
+    void stopRun();
+    void RecordSplit();
+    void resetMeasurement();
+    int32_t currentElapsedMs() const;
+    void rebuildLapListForLapType();
+    void showLapsIn(int32_t notation);
+    void wireHandlers();
+
+    /// Shows a trapped failure's box; counts open boxes so the timer never stacks a second one.
+    void reportFailure(const QString& text);
+    template <class Body>
+    void trap(int code, Body&& body);
+
+    int openMessageBoxes_ = 0;
+    /// The timer reports a failing run once, not on every tick.
+    bool tickFailureReported_ = false;
+};

@@ -1,0 +1,51 @@
+# Helpers for the desktop tests: start the built program from a private folder, find its
+# window, click in its client area and capture parts of it.
+set -euo pipefail
+
+program="$1"
+work="$(mktemp -d)"
+cp "$program" "$work/"
+pid=""
+
+finish() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap finish EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+start_program() {
+  (cd "$work" && exec ./tamoruwatch) >"$work/stdout.log" 2>&1 &
+  pid=$!
+  window=$(xdotool search --sync --onlyvisible --name '^Tamoru Watch' | head -n 1)
+  [ -n "$window" ] || fail "no window"
+  sleep 0.5
+}
+
+# The client area is the bottom 420 pixels of the window (the menu bar sits above it).
+client_to_window_y() {
+  local height
+  height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
+  echo $((height - 420 + $1))
+}
+
+click_client() {  # x y [button]
+  xdotool mousemove --window "$window" "$1" "$(client_to_window_y "$2")" click "${3:-1}"
+}
+
+capture_client() {  # file x y w h
+  import -silent -window "$window" -crop "$4x$5+$2+$(client_to_window_y "$3")" +repage "$1"
+}
+
+same_image() {
+  [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = "0" ]
+}
+
+close_and_wait() {
+  wmctrl -i -c "$window"
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && fail "program still running after close"
+  wait "$pid" || fail "program exited with status $?"
+  pid=""
+}
