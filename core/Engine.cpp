@@ -59,6 +59,10 @@ void frmStopwatch::resetMeasurement() {
     state.lapTimes.makeEmpty();
     state.accumulatedMs = 0;
     lblTime.setCaption(QStringLiteral("0.000"));
+    // The dial is reset even while hidden, so it shows the resting face when turned on.
+    imgWatch.cls();
+    drawRestingNumerals();
+    DrawHand(0);
 }
 
 void frmStopwatch::mnuBehaviorNormal_Click() {

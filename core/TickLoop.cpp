@@ -16,5 +16,6 @@ void frmStopwatch::tmrClock_Timer() {
     runTrapped(13, reportOncePerRun, [this] {
         const int32_t total = currentElapsedMs();
         if (state.showDigital == 1) lblTime.setCaption(platform::formatSecondsGrouped(total));
+        if (state.showAnalog == 1) drawRunningDial(total);
     });
 }

@@ -1,22 +1,33 @@
-// A picture surface that keeps what is painted on it in its own image, so the painting shows
-// whenever the surface becomes visible, also when it was painted while hidden. Coordinates are
-// twips; the image is held at the screen's device pixel ratio so lines stay sharp on high-DPI
-// screens.
+// A picture surface that keeps what is painted on it, so the painting shows whenever the surface
+// becomes visible, also when it was painted while hidden. Coordinates are twips.
+//
+// Painting is recorded, not rasterised at once: the surface holds its picture plus the list of
+// operations since the last Cls, and renders that list only when it is looked at. A tick that
+// clears and repaints exactly what is already on screen therefore costs a few comparisons and
+// causes no repaint; the screen is updated only when the drawing really changes.
 #pragma once
 
 #include <QColor>
 #include <QImage>
+#include <cstdint>
+#include <vector>
 
 #include "platform/Control.h"
 
 namespace platform {
 
 class PictureSurface;
+}  // namespace platform
+
+class QPainter;
+
+namespace platform {
 
 class PictureBox : public Control {
   public:
     enum FillStyle { Solid = 0, Transparent = 1 };
 
+    /// `picture` may carry a device pixel ratio above 1 (an "@2x" image) for sharp copies.
     PictureBox(Form& form, const QString& name, TwipsRect design, const QImage& picture,
                const QColor& background);
 
@@ -36,28 +47,55 @@ class PictureBox : public Control {
 
     int drawWidth() const { return drawWidth_; }
     void setDrawWidth(int pixels) { drawWidth_ = pixels; }
+    FillStyle fillStyle() const { return fillStyle_; }
     void setFillStyle(FillStyle style) { fillStyle_ = style; }
     void setFillColor(QRgb colour) { fillColor_ = colour; }
 
     /// What the surface shows, at the device pixel ratio it is held in.
-    const QImage& image() const { return image_; }
+    const QImage& image() const;
     /// The picture behind the painting (what Cls restores).
     const QImage& picture() const { return picture_; }
+    /// How many times the surface has asked to be repainted on screen.
+    int screenUpdates() const { return screenUpdates_; }
 
   private:
-    QPointF toPixels(double xTwips, double yTwips) const;
+    struct Operation {
+        enum Kind { Copy, Line, Circle } kind;
+        const PictureBox* source;
+        double a, b, c, d, e, f;
+        QRgb colour;
+        int drawWidth;
+        FillStyle fillStyle;
+        QRgb fillColor;
+        bool operator==(const Operation&) const = default;
+    };
+
+    void record(const Operation& operation);
+    void apply(QPainter& painter, const Operation& operation) const;
     void resizeImage();
-    void changed();
+    void scheduleScreenUpdate();
+    void pushToScreenIfChanged();
 
     PictureSurface* surface_;
     QImage picture_;
     QColor background_;
-    QImage image_;
     QImage cleared_;
+    std::vector<Operation> operations_;
+    // What image_ holds: cleared_ plus these operations.
+    mutable QImage image_;
+    mutable std::vector<Operation> rendered_;
+    // What was last handed to the screen.
+    std::vector<Operation> onScreen_;
+    bool screenStale_ = true;
+    bool updateScheduled_ = false;
+    int screenUpdates_ = 0;
     int drawWidth_ = 1;
     FillStyle fillStyle_ = Transparent;
     QRgb fillColor_ = qRgb(0, 0, 0);
 };
+
+/// Loads a picture from the program's resources, the "@2x" version on a high-DPI screen.
+QImage loadPicture(const QString& resourceBaseName);
 
 /// Colour value red + 256 * green + 65536 * blue as a toolkit colour.
 inline QRgb rgbFromColorValue(int32_t value) {

@@ -1,5 +1,6 @@
 // The window as it is created: controls at their design places, sizes, colours, fonts and
 // captions, and the menu tree with its initial check marks and greyed items.
+#include <QIcon>
 #include <QImage>
 
 #include "shell/frmStopwatch.h"
@@ -16,7 +17,8 @@ constexpr bool kDisabled = false;
 
 frmStopwatch::frmStopwatch(platform::Environment env)
     : Form(std::move(env), QStringLiteral("Tamoruｽﾄｯﾌﾟｳｫｯﾁ"), kWhite),
-      imgNumber(*this, QStringLiteral("imgNumber"), {180, 2880, 2655, 555}, QImage(), kWhite),
+      imgNumber(*this, QStringLiteral("imgNumber"), {180, 2880, 2655, 555},
+                platform::loadPicture(QStringLiteral("digits")), kWhite),
       cmdLap(*this, QStringLiteral("cmdLap"), {2040, 4500, 1755, 495}, QStringLiteral("リセット"),
              QColor(128, 255, 128)),
       tmrClock(this, 1, [this] { tmrClock_Timer(); }),
@@ -24,7 +26,8 @@ frmStopwatch::frmStopwatch(platform::Environment env)
              platform::japaneseFixedFont(15.75)),
       cmdStart(*this, QStringLiteral("cmdStart"), {60, 4500, 1755, 495}, QStringLiteral("スタート"),
                QColor(255, 255, 128)),
-      imgWatch(*this, QStringLiteral("imgWatch"), {60, 60, 3750, 3750}, QImage(), kWhite),
+      imgWatch(*this, QStringLiteral("imgWatch"), {60, 60, 3750, 3750},
+               platform::loadPicture(QStringLiteral("face")), kWhite),
       lblTime(*this, QStringLiteral("lblTime"), {60, 3900, 3735, 495}, QStringLiteral("Label1"),
               platform::japaneseFixedFont(18), kWhite, kBlack),
       mnuFile(*this, QStringLiteral("mnuFile"), QStringLiteral("ﾌｧｲﾙ")),
@@ -71,6 +74,9 @@ frmStopwatch::frmStopwatch(platform::Environment env)
       mnuHelp(*this, QStringLiteral("mnuHelp"), QStringLiteral("ﾍﾙﾌﾟ")),
       mnuShowHelp(mnuHelp, QStringLiteral("mnuShowHelp"), QStringLiteral("ﾍﾙﾌﾟ"), Checkable::No,
                   kUnchecked, kDisabled) {
+    QIcon icon;
+    for (int size : {16, 32, 48}) icon.addFile(QStringLiteral(":/assets/icon-%1.png").arg(size));
+    setWindowIcon(icon);
     imgNumber.setVisible(false);
     setClientSize(3870, 6300);
     wireHandlers();
@@ -82,6 +88,9 @@ void frmStopwatch::wireHandlers() {
     mnuQuit.onClick([this] { mnuQuit_Click(); });
     mnuBehaviorNormal.onClick([this] { mnuBehaviorNormal_Click(); });
     mnuBehaviorLap.onClick([this] { mnuBehaviorLap_Click(); });
+    mnu6Sec.onClick([this] { mnu6Sec_Click(); });
+    mnu10Sec.onClick([this] { mnu10Sec_Click(); });
+    mnu30Sec.onClick([this] { mnu30Sec_Click(); });
     mnuShowSec.onClick([this] { mnuShowSec_Click(); });
     mnuShowHMS.onClick([this] { mnuShowHMS_Click(); });
     mnuShowFrame24.onClick([this] { mnuShowFrame24_Click(); });

@@ -67,6 +67,14 @@ class frmStopwatch : public platform::Form {
     // Tick loop (core/TickLoop.cpp).
     void tmrClock_Timer();
 
+    // Dial (dial/Dial.cpp).
+    void ApplyAnalogScale(int32_t value);
+    void mnu6Sec_Click();
+    void mnu10Sec_Click();
+    void mnu30Sec_Click();
+    void DrawNumeral(int32_t n);
+    void DrawHand(int32_t t);
+
     // Lap list (laps/LapList.cpp).
     void SetLapType(int32_t notation);
     void mnuShowSec_Click();
@@ -83,6 +91,8 @@ class frmStopwatch : public platform::Form {
     void rebuildLapListForLapType();
     void showLapsIn(int32_t notation);
     void wireHandlers();
+    void drawRestingNumerals();
+    void drawRunningDial(int32_t total);
 
     /// Shows a trapped failure's box; counts open boxes so the timer never stacks a second one.
     void reportFailure(const QString& text);
