@@ -1,4 +1,6 @@
 // Start-up and shutdown of the window.
+#include "dial/DialGeometry.h"
+#include "platform/Files.h"
 #include "shell/TrapImpl.h"
 
 void frmStopwatch::Form_Load() {
@@ -6,10 +8,41 @@ void frmStopwatch::Form_Load() {
         setCaption(QStringLiteral("Tamoru Watch"));
         lblTime.setCaption(QStringLiteral("0.000"));
         clearMeasurement(state);
+        LoadSettings();
+        SetLapType(state.lapType);
+        ApplyAnalogScale(state.analogScale);
+        ApplyWindowFront(state.windowForceFront);
+        // A window remembered as kept in front opens in front.
+        if (state.windowForceFront == 1) setKeepAbove(true);
+        // A missing or unreadable sound file only means silence; it is never created.
+        state.tickSoundData = platform::readWholeFile(env().appPath + QStringLiteral("/tick.wav"));
+        imgWatch.setSize(250 * twipsPerPixelX(), 250 * twipsPerPixelY());
+        state.analogColorRgb = ColorValueFromText(state.analogColor);
+        drawRestingNumerals();
+        if (state.behaviorMode != 0) {
+            mnuBehaviorLap_Click();
+        } else {
+            mnuBehaviorNormal_Click();
+        }
+        if (state.playSound == 1) {
+            mnuSoundOn_Click();
+        } else {
+            mnuSoundOff_Click();
+        }
+        if (state.showButton == 0) mnuShowButton_Click();
+        if (state.showDigital == 0) mnuShowDigitalWatch_Click();
+        if (state.showAnalog == 1) {
+            DrawHand(0);
+        } else {
+            mnuShowAnalogWatch_Click();
+        }
+        ArrangeControls();
     });
 }
 
-void frmStopwatch::Form_Unload() {}
+void frmStopwatch::Form_Unload() {
+    trap(5, [this] { SaveSettings(); });
+}
 
 void frmStopwatch::mnuQuit_Click() {
     close();

@@ -41,6 +41,10 @@ class Form : public QMainWindow {
     /// Centres the window on its screen and shows it.
     void showCentered();
 
+    /// Keeps the window above all ordinary windows, also while another program has the focus,
+    /// or releases it. Changes the state in place, without hiding the window.
+    void setKeepAbove(bool above);
+
   protected:
     /// Sizes the window so that its client area below the menu bar has this size; called once
     /// the menu bar is complete, since its height counts.

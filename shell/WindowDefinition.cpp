@@ -86,6 +86,13 @@ void frmStopwatch::wireHandlers() {
     cmdStart.onClick([this] { cmdStart_Click(); });
     cmdLap.onClick([this] { cmdLap_Click(); });
     mnuQuit.onClick([this] { mnuQuit_Click(); });
+    mnuSoundOn.onClick([this] { mnuSoundOn_Click(); });
+    mnuSoundOff.onClick([this] { mnuSoundOff_Click(); });
+    mnuShowButton.onClick([this] { mnuShowButton_Click(); });
+    mnuShowDigitalWatch.onClick([this] { mnuShowDigitalWatch_Click(); });
+    mnuShowAnalogWatch.onClick([this] { mnuShowAnalogWatch_Click(); });
+    mnuWindowApearanceNormal.onClick([this] { mnuWindowApearanceNormal_Click(); });
+    mnuWindowApearanceFront.onClick([this] { mnuWindowApearanceFront_Click(); });
     mnuBehaviorNormal.onClick([this] { mnuBehaviorNormal_Click(); });
     mnuBehaviorLap.onClick([this] { mnuBehaviorLap_Click(); });
     mnu6Sec.onClick([this] { mnu6Sec_Click(); });

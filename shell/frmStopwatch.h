@@ -57,6 +57,11 @@ class frmStopwatch : public platform::Form {
     void Form_Unload() override;
     void mnuQuit_Click();
 
+    // Sound setting (core/Sound.cpp).
+    void mnuSoundOn_Click();
+    void mnuSoundOff_Click();
+    void ApplyPlaySound(int32_t value);
+
     // Engine (core/Engine.cpp).
     void cmdStart_Click();
     void cmdLap_Click();
@@ -75,6 +80,25 @@ class frmStopwatch : public platform::Form {
     void DrawNumeral(int32_t n);
     void DrawHand(int32_t t);
 
+    // Settings file (shell/Settings.cpp).
+    std::optional<QString> ReadIniString(const QString& key, const QString& path);
+    bool WriteIniString(const std::optional<QString>& value, const QString& key,
+                        const QString& path);
+    void LoadSettings();
+    void SaveSettings();
+
+    // Layout and view toggles (shell/Layout.cpp).
+    void ArrangeControls();
+    void Form_Resize() override;
+    void mnuShowButton_Click();
+    void mnuShowDigitalWatch_Click();
+    void mnuShowAnalogWatch_Click();
+
+    // Always-on-top (shell/AlwaysOnTop.cpp).
+    void ApplyWindowFront(int32_t value);
+    void mnuWindowApearanceFront_Click();
+    void mnuWindowApearanceNormal_Click();
+
     // Lap list (laps/LapList.cpp).
     void SetLapType(int32_t notation);
     void mnuShowSec_Click();
@@ -91,6 +115,7 @@ class frmStopwatch : public platform::Form {
     void rebuildLapListForLapType();
     void showLapsIn(int32_t notation);
     void wireHandlers();
+    QString settingsPath() const;
     void drawRestingNumerals();
     void drawRunningDial(int32_t total);
 

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libsdl2-dev libxcb1-dev
   libbenchmark-dev
-  fonts-ipafont-gothic
+  fonts-ipafont-gothic fonts-dejavu-core
   xvfb openbox xdotool wmctrl x11-utils imagemagick
 )
 

@@ -1,7 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (the desktop tests on a private Xvfb).
+# Installs what is missing, builds, and runs every test (the desktop tests on a private Xvfb),
+# then runs the headless tests once more built with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
 tools/build.sh
 tools/with-desktop.sh ctest --test-dir build --output-on-failure
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTAMORU_SANITIZE=ON \
+      -DTAMORU_BENCHMARKS=OFF >/dev/null
+cmake --build build-sanitize -j"$(nproc)"
+ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-sanitize -L unit --output-on-failure

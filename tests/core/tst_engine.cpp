@@ -194,14 +194,14 @@ class EngineTest : public QObject {
         QTest::addColumn<int>("stored");
         QTest::newRow("normal") << 0 << true << false << 0;
         QTest::newRow("lap") << 1 << false << true << 1;
-        QTest::newRow("other value changes nothing") << 2 << true << true << 77;
+        QTest::newRow("other value changes nothing") << 2 << true << false << 77;
     }
     void behaviourModeMenu() {
         QFETCH(int, mode);
         QFETCH(bool, normalChecked);
         QFETCH(bool, lapChecked);
         QFETCH(int, stored);
-        LoadedWindow w;
+        LoadedWindow w;  // loaded in normal mode
         w.state().behaviorMode = 77;
         w->ApplyBehaviorMode(mode);
         QCOMPARE(w->mnuBehaviorNormal.checked(), normalChecked);

@@ -100,6 +100,7 @@ class TickLoopTest : public QObject {
         frmStopwatch form(env);
         formPtr = &form;
         form.Form_Load();
+        shown.clear();
         form.state.showDigital = 1;
         form.state.accumulatedMs = 2147483000;
         form.cmdStart_Click();

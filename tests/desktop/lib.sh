@@ -5,6 +5,10 @@ set -euo pipefail
 program="$1"
 work="$(mktemp -d)"
 cp "$program" "$work/"
+# The shipped files that sit beside the program, from the source tree (the build folder's copies
+# may hold a developer's own settings).
+source_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+cp "$source_dir/assets/TamoruWatch.ini" "$work/"
 pid=""
 
 finish() {
@@ -48,4 +52,40 @@ close_and_wait() {
   kill -0 "$pid" 2>/dev/null && fail "program still running after close"
   wait "$pid" || fail "program exited with status $?"
   pid=""
+}
+
+# Opens a menu on the menu bar by clicking its title, then walks it with the keyboard:
+# choose_menu TITLE_X KEY...
+choose_menu() {
+  local x="$1"
+  shift
+  xdotool mousemove --window "$window" "$x" 10 click 1
+  sleep 0.4
+  for key in "$@"; do
+    xdotool key "$key"
+    sleep 0.15
+  done
+  sleep 0.3
+}
+menu_setting_x=60
+menu_window_x=95
+
+window_title() { xdotool getwindowname "$window"; }
+
+# Window ids bottom to top, as the window manager stacks them.
+stacking_order() {
+  xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/, / /g'
+}
+
+# Whether window A lies above window B in the stacking order.
+is_above() {
+  local a b position=0 pa=-1 pb=-1
+  a=$(printf '0x%x' "$1")
+  b=$(printf '0x%x' "$2")
+  for id in $(stacking_order); do
+    [ "$((id))" = "$((a))" ] && pa=$position
+    [ "$((id))" = "$((b))" ] && pb=$position
+    position=$((position + 1))
+  done
+  [ "$pa" -ge 0 ] && [ "$pb" -ge 0 ] && [ "$pa" -gt "$pb" ]
 }

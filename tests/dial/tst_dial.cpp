@@ -3,12 +3,13 @@
 #include <cmath>
 
 #include "dial/DialGeometry.h"
+#include "support/DialProbe.h"
 #include "support/LoadedWindow.h"
 
 namespace {
 
 constexpr QRgb kHandColour = qRgb(0, 255, 0);  // nothing on the face is green
-constexpr double kCentre = 125.0;
+constexpr double kCentre = kDialCentre;
 
 struct Dial : LoadedWindow {
     Dial() {
@@ -24,25 +25,6 @@ struct Dial : LoadedWindow {
         form->tmrClock_Timer();
     }
 };
-
-bool isHandColour(QRgb pixel) {
-    return qGreen(pixel) > 200 && qRed(pixel) < 60 && qBlue(pixel) < 60;
-}
-
-QPointF alongHand(double degrees, double radius) {
-    const double a = degrees * M_PI / 180;
-    return {kCentre + radius * std::sin(a), kCentre - radius * std::cos(a)};
-}
-
-bool handColourNear(const QImage& image, QPointF at, int reach) {
-    for (int dy = -reach; dy <= reach; ++dy) {
-        for (int dx = -reach; dx <= reach; ++dx) {
-            const QPoint p(int(std::floor(at.x())) + dx, int(std::floor(at.y())) + dy);
-            if (image.rect().contains(p) && isHandColour(image.pixel(p))) return true;
-        }
-    }
-    return false;
-}
 
 /// The 30 x 30 block the digit strip gives for a two-digit numeral.
 QImage numeralBlock(const QImage& strip, const QString& twoDigits) {
