@@ -23,6 +23,8 @@ void frmStopwatch::startRun() {
     tickFailureReported_ = false;
     cmdStart.setCaption(QStringLiteral("ストップ"));
     cmdLap.setCaption(QStringLiteral("ラップ"));
+    confineCursorToClientArea();
+    if (state.playSound == 1) tickSound.playLooped(state.tickSoundData);
 }
 
 void frmStopwatch::stopRun() {
@@ -30,6 +32,8 @@ void frmStopwatch::stopRun() {
     state.running = kFalse;
     cmdStart.setCaption(QStringLiteral("スタート"));
     cmdLap.setCaption(QStringLiteral("リセット"));
+    clipCursor(std::nullopt);
+    tickSound.stop();  // whatever the sound setting says now
 }
 
 void frmStopwatch::RecordSplit() {

@@ -6,7 +6,7 @@
 #include <vector>
 
 class LapTimes {
-  public:
+public:
     /// False until the start-up makes the array empty for the first time.
     bool allocated() const { return allocated_; }
     /// -1 when empty; reading the bound of an absent array is a run-time failure.
@@ -20,7 +20,7 @@ class LapTimes {
     /// Adds a split after the others; the element at -1 of the empty state is not kept.
     void append(int32_t value);
 
-  private:
+private:
     bool allocated_ = false;
     std::vector<int32_t> values_;
 };

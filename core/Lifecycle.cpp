@@ -41,7 +41,12 @@ void frmStopwatch::Form_Load() {
 }
 
 void frmStopwatch::Form_Unload() {
-    trap(5, [this] { SaveSettings(); });
+    trap(5, [this] {
+        // A run still going is discarded; the user's pointer is freed with it.
+        clipCursor(std::nullopt);
+        tickSound.stop();
+        SaveSettings();
+    });
 }
 
 void frmStopwatch::mnuQuit_Click() {

@@ -8,7 +8,7 @@ namespace {
 
 /// Builds one lap line in a fixed buffer; the finished line is the only allocation.
 class LineBuilder {
-  public:
+public:
     LineBuilder& text(std::u16string_view part) {
         for (char16_t c : part) buffer_[length_++] = c;
         return *this;
@@ -25,7 +25,7 @@ class LineBuilder {
     }
     QString line() const { return QString::fromUtf16(buffer_, length_); }
 
-  private:
+private:
     char16_t buffer_[32];
     qsizetype length_ = 0;
 };

@@ -18,6 +18,10 @@ QString Control::name() const {
     return widget_->objectName();
 }
 
+void Control::onMouse(MouseDownHandler onMouseDown, DblClickHandler onDblClick) {
+    routeMouse(form_, mouseSurface(), std::move(onMouseDown), std::move(onDblClick));
+}
+
 void Control::setTop(double twips) {
     rect_.top = twips;
     applyGeometry();

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "platform/MouseEvents.h"
+
 class QWidget;
 
 namespace platform {
@@ -15,8 +17,9 @@ struct TwipsRect {
 };
 
 class Control {
-  public:
+public:
     Control(Form& form, QWidget* widget, const QString& name, TwipsRect design);
+    virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
@@ -34,12 +37,17 @@ class Control {
     void setVisible(bool visible);
 
     QWidget* widget() const { return widget_; }
+    /// Presses and double clicks on the control, taken before its own behaviour.
+    void onMouse(MouseDownHandler onMouseDown, DblClickHandler onDblClick);
     QString name() const;
 
-  protected:
+protected:
+    /// The widget that receives the control's mouse presses.
+    virtual QWidget* mouseSurface() const { return widget_; }
+
     Form& form_;
 
-  private:
+private:
     void applyGeometry();
 
     QWidget* widget_;

@@ -14,7 +14,9 @@ constexpr double kTwipsPerInch = 1440.0;
 }
 
 Form::Form(Environment env, const QString& caption, const QColor& background)
-    : env_(std::move(env)), client_(new QWidget(this)) {
+    : env_(std::move(env)),
+      client_(new QWidget(this)),
+      confinement_(std::make_unique<PointerConfinement>(this, client_)) {
     setWindowTitle(caption);
     client_->setObjectName(QStringLiteral("client"));
     client_->setAutoFillBackground(true);
@@ -61,6 +63,22 @@ void Form::showCentered() {
     const QRect available = screen()->availableGeometry();
     move(available.center() - rect().center());
     show();
+}
+
+void Form::clipCursor(const std::optional<QRect>& screenRect) {
+    if (screenRect) {
+        confinement_->confineTo(*screenRect);
+    } else {
+        confinement_->release();
+    }
+}
+
+std::optional<QRect> Form::cursorClip() const {
+    return confinement_->rect();
+}
+
+void Form::onMouse(MouseDownHandler onMouseDown, DblClickHandler onDblClick) {
+    routeMouse(*this, client_, std::move(onMouseDown), std::move(onDblClick));
 }
 
 void Form::closeEvent(QCloseEvent* event) {

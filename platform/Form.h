@@ -4,15 +4,19 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <memory>
+#include <optional>
 
 #include "platform/Environment.h"
+#include "platform/MouseEvents.h"
+#include "platform/PointerConfinement.h"
 
 class QMenuBar;
 
 namespace platform {
 
 class Form : public QMainWindow {
-  public:
+public:
     /// Creates the window with the given caption and client-area background.
     Form(Environment env, const QString& caption, const QColor& background);
 
@@ -41,11 +45,20 @@ class Form : public QMainWindow {
     /// Centres the window on its screen and shows it.
     void showCentered();
 
+    /// ClipCursor: keeps the mouse pointer in a screen rectangle (never beyond the client
+    /// area), or releases it when given none.
+    void clipCursor(const std::optional<QRect>& screenRect);
+    /// The rectangle the pointer is kept in, if any.
+    std::optional<QRect> cursorClip() const;
+
+    /// Presses and double clicks on the client area's background.
+    void onMouse(MouseDownHandler onMouseDown, DblClickHandler onDblClick);
+
     /// Keeps the window above all ordinary windows, also while another program has the focus,
     /// or releases it. Changes the state in place, without hiding the window.
     void setKeepAbove(bool above);
 
-  protected:
+protected:
     /// Sizes the window so that its client area below the menu bar has this size; called once
     /// the menu bar is complete, since its height counts.
     void setClientSize(double widthTwips, double heightTwips);
@@ -58,9 +71,10 @@ class Form : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-  private:
+private:
     Environment env_;
     QWidget* client_;
+    std::unique_ptr<PointerConfinement> confinement_;
     bool unloaded_ = false;
 };
 

@@ -14,7 +14,7 @@ namespace platform {
 class Form;
 
 class Menu {
-  public:
+public:
     /// A submenu on the menu bar.
     Menu(Form& form, const QString& name, const QString& caption);
     /// A submenu inside another.
@@ -25,14 +25,14 @@ class Menu {
     QString caption() const;
     QMenu* menu() const { return menu_; }
 
-  private:
+private:
     QMenu* menu_;
 };
 
 enum class Checkable { No, Yes };
 
 class MenuItem {
-  public:
+public:
     MenuItem(Menu& parent, const QString& name, const QString& caption, Checkable checkable,
              bool checked = false, bool enabled = true);
     MenuItem(const MenuItem&) = delete;
@@ -48,7 +48,7 @@ class MenuItem {
     void trigger();
     QAction* action() const { return action_; }
 
-  private:
+private:
     QAction* action_;
     bool checked_;
 };

@@ -11,7 +11,7 @@ namespace platform {
 /// A number's text in a small fixed buffer, built without allocating (the lap list renders
 /// tens of thousands of these per rebuild).
 class NumberText {
-  public:
+public:
     /// "#,##0": digits grouped by three with ",".
     static NumberText grouped(int64_t value);
     /// "#,##0.000" applied to ms / 1000: grouped whole seconds, ".", three decimals.
@@ -22,7 +22,7 @@ class NumberText {
     std::u16string_view view() const { return {buffer_ + start_, std::size_t(kSize - start_)}; }
     QString toString() const { return QString::fromUtf16(buffer_ + start_, kSize - start_); }
 
-  private:
+private:
     void prepend(char16_t c) { buffer_[--start_] = c; }
     void prependDigits(uint64_t magnitude, bool grouped, int minimumDigits);
 

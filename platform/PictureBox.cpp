@@ -13,18 +13,18 @@
 namespace platform {
 
 class PictureSurface : public QWidget {
-  public:
+public:
     PictureSurface(QWidget* parent, const PictureBox* box) : QWidget(parent), box_(box) {
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
-  protected:
+protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.drawImage(QPoint(0, 0), box_->image());
     }
 
-  private:
+private:
     const PictureBox* box_;
 };
 

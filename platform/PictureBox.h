@@ -24,7 +24,7 @@ class QPainter;
 namespace platform {
 
 class PictureBox : public Control {
-  public:
+public:
     enum FillStyle { Solid = 0, Transparent = 1 };
 
     /// `picture` may carry a device pixel ratio above 1 (an "@2x" image) for sharp copies.
@@ -58,7 +58,7 @@ class PictureBox : public Control {
     /// How many times the surface has asked to be repainted on screen.
     int screenUpdates() const { return screenUpdates_; }
 
-  private:
+private:
     struct Operation {
         enum Kind { Copy, Line, Circle } kind;
         const PictureBox* source;

@@ -13,7 +13,7 @@ namespace platform {
 /// Holds the list's lines; appending a batch is one model change, so rebuilding a list of
 /// tens of thousands of lines stays within a display frame.
 class LinesModel : public QAbstractListModel {
-  public:
+public:
     using QAbstractListModel::QAbstractListModel;
 
     int rowCount(const QModelIndex& parent = {}) const override {
@@ -37,7 +37,7 @@ class LinesModel : public QAbstractListModel {
     }
     const QStringList& lines() const { return lines_; }
 
-  private:
+private:
     QStringList lines_;
 };
 
@@ -104,6 +104,10 @@ ListBox::ListBox(Form& form, const QString& name, TwipsRect design, const QFont&
     view_->setUniformItemSizes(true);
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setSelectionMode(QAbstractItemView::SingleSelection);
+}
+
+QWidget* ListBox::mouseSurface() const {
+    return view_->viewport();
 }
 
 void ListBox::clear() {

@@ -20,33 +20,33 @@ class LinesModel;
 
 /// A push button drawn in its background colour.
 class CommandButton : public Control {
-  public:
+public:
     CommandButton(Form& form, const QString& name, TwipsRect design, const QString& caption,
                   const QColor& background);
     QString caption() const;
     void setCaption(const QString& text);
     void onClick(std::function<void()> handler);
 
-  private:
+private:
     QPushButton* button_;
 };
 
 /// A one-line text display.
 class Label : public Control {
-  public:
+public:
     Label(Form& form, const QString& name, TwipsRect design, const QString& caption,
           const QFont& font, const QColor& text, const QColor& background);
     QString caption() const;
     /// Setting the same text again costs nothing.
     void setCaption(const QString& text);
 
-  private:
+private:
     QLabel* label_;
 };
 
 /// A list of text lines in the order they were added, with a current line.
 class ListBox : public Control {
-  public:
+public:
     ListBox(Form& form, const QString& name, TwipsRect design, const QFont& font);
     void clear();
     /// Appends the lines at the end, in order.
@@ -58,17 +58,20 @@ class ListBox : public Control {
     /// Makes a line current and scrolls it into view.
     void setListIndex(int index);
 
-  private:
+protected:
+    QWidget* mouseSurface() const override;
+
+private:
     QListView* view_;
     LinesModel* model_;
 };
 
 /// A periodic timer, enabled from creation.
 class Timer {
-  public:
+public:
     Timer(QObject* owner, int intervalMs, std::function<void()> handler);
 
-  private:
+private:
     QTimer* timer_;
 };
 

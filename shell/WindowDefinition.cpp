@@ -83,6 +83,15 @@ frmStopwatch::frmStopwatch(platform::Environment env)
 }
 
 void frmStopwatch::wireHandlers() {
+    using namespace std::placeholders;
+    onMouse(std::bind(&frmStopwatch::Form_MouseDown, this, _1, _2, _3, _4),
+            [this] { Form_DblClick(); });
+    imgWatch.onMouse(std::bind(&frmStopwatch::imgWatch_MouseDown, this, _1, _2, _3, _4),
+                     [this] { imgWatch_DblClick(); });
+    lblTime.onMouse(std::bind(&frmStopwatch::lblTime_MouseDown, this, _1, _2, _3, _4),
+                    [this] { lblTime_DblClick(); });
+    lstLap.onMouse(std::bind(&frmStopwatch::lstLap_MouseDown, this, _1, _2, _3, _4),
+                   [this] { lstLap_DblClick(); });
     cmdStart.onClick([this] { cmdStart_Click(); });
     cmdLap.onClick([this] { cmdLap_Click(); });
     mnuQuit.onClick([this] { mnuQuit_Click(); });

@@ -6,10 +6,11 @@
 #include "platform/Form.h"
 #include "platform/Menu.h"
 #include "platform/PictureBox.h"
+#include "platform/SoundPlayer.h"
 #include "platform/Widgets.h"
 
 class frmStopwatch : public platform::Form {
-  public:
+public:
     explicit frmStopwatch(platform::Environment env);
 
     StopwatchState state;
@@ -22,6 +23,9 @@ class frmStopwatch : public platform::Form {
     platform::CommandButton cmdStart;
     platform::PictureBox imgWatch;
     platform::Label lblTime;
+
+    /// The ticking sound's player.
+    platform::SoundPlayer tickSound;
 
     // The menu tree.
     platform::Menu mnuFile;
@@ -56,6 +60,16 @@ class frmStopwatch : public platform::Form {
     void Form_Load();
     void Form_Unload() override;
     void mnuQuit_Click();
+
+    // Gestures (core/Gestures.cpp).
+    void Form_DblClick();
+    void imgWatch_DblClick();
+    void lblTime_DblClick();
+    void lstLap_DblClick();
+    void Form_MouseDown(int16_t button, int16_t shift, float x, float y);
+    void imgWatch_MouseDown(int16_t button, int16_t shift, float x, float y);
+    void lblTime_MouseDown(int16_t button, int16_t shift, float x, float y);
+    void lstLap_MouseDown(int16_t button, int16_t shift, float x, float y);
 
     // Sound setting (core/Sound.cpp).
     void mnuSoundOn_Click();
@@ -106,7 +120,7 @@ class frmStopwatch : public platform::Form {
     void mnuShowFrame24_Click();
     void mnuShowSSK_Click();
 
-  private:
+private:
     void startRun();
     void stopRun();
     void RecordSplit();
@@ -115,6 +129,9 @@ class frmStopwatch : public platform::Form {
     void rebuildLapListForLapType();
     void showLapsIn(int32_t notation);
     void wireHandlers();
+    void doubleClickGesture();
+    void pressGesture(int16_t button);
+    void confineCursorToClientArea();
     QString settingsPath() const;
     void drawRestingNumerals();
     void drawRunningDial(int32_t total);

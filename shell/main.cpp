@@ -3,6 +3,11 @@
 #include "shell/frmStopwatch.h"
 
 int main(int argc, char** argv) {
+    // Keeping the pointer in the window and the window in front need X11: in a Wayland session
+    // run through XWayland, unless the user chose a platform.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TamoruWatch"));
     frmStopwatch window(platform::realEnvironment());

@@ -27,4 +27,7 @@ wm_pid=$!
 for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
 
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+runtime_dir="$(mktemp -d)"
+chmod 700 "$runtime_dir"
+export XDG_RUNTIME_DIR="$runtime_dir"
 "$@"

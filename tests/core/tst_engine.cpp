@@ -8,7 +8,7 @@ using Laps = std::vector<int32_t>;
 
 class EngineTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void theRecordIsAbsentUntilStartUpEmptiesIt() {
         FakeMachine machine;
         frmStopwatch form(machine.environment());

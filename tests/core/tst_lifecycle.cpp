@@ -26,7 +26,7 @@ struct Start {
 
 class LifecycleTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void aNormalStartShowsTheClearedStopwatch() {
         Start s;
         frmStopwatch& f = *s.form;

@@ -4,7 +4,7 @@
 
 class TickLoopTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void readoutShowsGroupedSecondsWithThreeDecimals_data() {
         QTest::addColumn<int>("elapsed");
         QTest::addColumn<QString>("readout");

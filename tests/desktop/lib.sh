@@ -8,7 +8,7 @@ cp "$program" "$work/"
 # The shipped files that sit beside the program, from the source tree (the build folder's copies
 # may hold a developer's own settings).
 source_dir="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
-cp "$source_dir/assets/TamoruWatch.ini" "$work/"
+cp "$source_dir/assets/TamoruWatch.ini" "$source_dir/assets/tick.wav" "$work/"
 pid=""
 
 finish() {
@@ -45,6 +45,9 @@ capture_client() {  # file x y w h
 same_image() {
   [ "$(compare -metric AE "$1" "$2" null: 2>&1 || true)" = "0" ]
 }
+
+# What the program said on standard output and error.
+program_output() { cat "$work/stdout.log"; }
 
 close_and_wait() {
   wmctrl -i -c "$window"
@@ -88,4 +91,27 @@ is_above() {
     position=$((position + 1))
   done
   [ "$pa" -ge 0 ] && [ "$pb" -ge 0 ] && [ "$pa" -gt "$pb" ]
+}
+
+# The client area on screen: left top right bottom (inclusive), in screen pixels.
+client_area_on_screen() {
+  local x y height
+  x=$(xwininfo -id "$window" | sed -n 's/.*Absolute upper-left X: *//p')
+  y=$(xwininfo -id "$window" | sed -n 's/.*Absolute upper-left Y: *//p')
+  height=$(xwininfo -id "$window" | sed -n 's/.*Height: *//p')
+  echo "$x $((y + height - 420)) $((x + 257)) $((y + height - 1))"
+}
+
+pointer_position() { xdotool getmouselocation --shell | sed -n 's/^[XY]=//p' | tr '\n' ' '; }
+
+# Moves the pointer (xdotool mousemove arguments) and says whether it ended inside the rectangle
+# "left top right bottom".
+pointer_ends_inside() {
+  local rect="$1"
+  shift
+  xdotool "$@"
+  sleep 0.2
+  read -r px py <<<"$(pointer_position)"
+  read -r left top right bottom <<<"$rect"
+  [ "$px" -ge "$left" ] && [ "$px" -le "$right" ] && [ "$py" -ge "$top" ] && [ "$py" -le "$bottom" ]
 }

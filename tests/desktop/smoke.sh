@@ -33,4 +33,6 @@ choose_menu $menu_setting_x Down Down Down Down Right Down Down Return
 
 close_and_wait
 grep -qx 'LapType=3' "$work/TamoruWatch.ini" || fail "the notation was not saved: $(cat "$work/TamoruWatch.ini")"
+# It ran with sound on: where there is no audio device it may say so, in one line at most.
+[ "$(program_output | wc -l)" -le 1 ] || fail "too much output: $(program_output)"
 echo "desktop smoke: passed"

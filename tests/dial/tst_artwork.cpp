@@ -70,7 +70,7 @@ class ArtworkTest : public QObject {
     QImage face_{QStringLiteral(":/assets/face.png")};
     QImage digits_{QStringLiteral(":/assets/digits.png")};
 
-  private slots:
+private slots:
     void picturesHaveTheirDesignSizes() {
         QCOMPARE(face_.size(), QSize(250, 250));
         QCOMPARE(pngColourType(QStringLiteral(":/assets/face.png")), QByteArray("\x08\x02", 2));

@@ -64,7 +64,7 @@ double handDegrees(int32_t t, int32_t scale) {
 
 class DialTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void frameStartMs_data() {
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to");

@@ -14,7 +14,7 @@ NotationItems checks(frmStopwatch& form) {
 
 class LapListTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void choosingANotationSetsTitleChecksAndLapType_data() {
         QTest::addColumn<QString>("item");
         QTest::addColumn<int>("lapType");

@@ -7,7 +7,7 @@
 
 class TimeNotationsTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void frameInSecond_data() {
         QTest::addColumn<int>("ms");
         QTest::addColumn<int>("frame");

@@ -30,7 +30,7 @@ class ProfileFileTest : public QObject {
     QTemporaryDir dir_;
     QString path_;
 
-  private slots:
+private slots:
     void init() {
         path_ = dir_.filePath(QStringLiteral("t.ini"));
         QFile::remove(path_);

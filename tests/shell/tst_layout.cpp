@@ -23,7 +23,7 @@ struct Window {
 
 class LayoutTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void everyCombinationOfPanels_data() {
         QTest::addColumn<int>("button");
         QTest::addColumn<int>("digital");

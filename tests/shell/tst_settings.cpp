@@ -24,7 +24,7 @@ QString iniPath(FakeMachine& machine) {
 
 class SettingsTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void conversion_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("converts");

@@ -15,7 +15,7 @@ const QList<QByteArray> kKeys{"Showbutton",       "ShowDigital",  "ShowAnalog",
                               "WindowForceFront", "BehaviorMode", "PlaySound"};
 
 class FileGenerator {
-  public:
+public:
     explicit FileGenerator(quint32 seed) : random_(seed) {}
 
     QByteArray file() {
@@ -27,7 +27,7 @@ class FileGenerator {
         return data;
     }
 
-  private:
+private:
     bool chance(int percent) { return int(random_.bounded(100)) < percent; }
     QByteArray pick(const QList<QByteArray>& options) {
         return options.at(int(random_.bounded(qsizetype(options.size()))));
@@ -143,7 +143,7 @@ bool hasOurSection(const QByteArray& data) {
 
 class SettingsFuzzTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void generatedFiles() {
         FakeMachine machine;
         frmStopwatch form(machine.environment());

@@ -10,7 +10,7 @@
 
 class WindowTest : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void menuTreeAsCreated_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("parent");

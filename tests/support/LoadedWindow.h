@@ -6,12 +6,18 @@
 
 #include "shell/frmStopwatch.h"
 #include "support/FakeMachine.h"
+#include "support/SettingsFiles.h"
 
 struct LoadedWindow {
     FakeMachine machine;
     std::unique_ptr<frmStopwatch> form;
 
-    LoadedWindow() : form(std::make_unique<frmStopwatch>(machine.environment())) {
+    /// Loaded without a settings file: every setting 0, the panels hidden.
+    LoadedWindow() : LoadedWindow(QByteArray()) {}
+    /// Loaded from the given settings file.
+    explicit LoadedWindow(const QByteArray& settings) {
+        if (!settings.isNull()) writeFile(machine.dir.filePath("TamoruWatch.ini"), settings);
+        form = std::make_unique<frmStopwatch>(machine.environment());
         form->Form_Load();
         machine.messages.clear();
     }

@@ -1,0 +1,10 @@
+// Keeping the pointer inside the window while the stopwatch runs.
+#include "core/ClipRectangle.h"
+#include "shell/TrapImpl.h"
+
+void frmStopwatch::confineCursorToClientArea() {
+    clipCursor(std::nullopt);
+    clipCursor(ClipRectangle(
+        {outerLeft(), outerTop(), outerWidth(), outerHeight(), clientWidth(), clientHeight()},
+        twipsPerPixelX(), twipsPerPixelY()));
+}

@@ -1,0 +1,93 @@
+#include "platform/PointerConfinement.h"
+
+#include <xcb/xcb.h>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QWidget>
+#include <cstdio>
+
+namespace platform {
+
+namespace {
+
+xcb_connection_t* x11Connection() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
+void sayOnceThatThereIsNoX11() {
+    static bool said = false;
+    if (said) return;
+    said = true;
+    std::fputs("TamoruWatch: no X display; the pointer is not kept in the window while running\n",
+               stderr);
+}
+
+// How often a lost grab is taken again: short enough that a released button or a closed menu
+// is followed at once, cheap enough to cost nothing.
+constexpr int kKeepIntervalMs = 100;
+
+}  // namespace
+
+PointerConfinement::PointerConfinement(QWidget* window, QWidget* clientArea)
+    : window_(window), clientArea_(clientArea) {
+    keeper_.setInterval(kKeepIntervalMs);
+    QObject::connect(&keeper_, &QTimer::timeout, [this] { holdGrab(); });
+}
+
+PointerConfinement::~PointerConfinement() {
+    release();
+}
+
+void PointerConfinement::confineTo(const QRect& screenRect) {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection) {
+        sayOnceThatThereIsNoX11();
+        rect_ = screenRect;
+        return;
+    }
+    release();
+    rect_ = screenRect;
+    // Never beyond the client area, whatever the window manager's frames are.
+    const QPoint origin = window_->mapToGlobal(QPoint(0, 0));
+    const QRect local = screenRect.translated(-origin).intersected(clientArea_->geometry());
+    confineWindow_ = xcb_generate_id(connection);
+    xcb_create_window(connection, 0, confineWindow_, xcb_window_t(window_->winId()),
+                      int16_t(local.x()), int16_t(local.y()), uint16_t(std::max(1, local.width())),
+                      uint16_t(std::max(1, local.height())), 0, XCB_WINDOW_CLASS_INPUT_ONLY,
+                      XCB_COPY_FROM_PARENT, 0, nullptr);
+    xcb_map_window(connection, confineWindow_);
+    xcb_flush(connection);
+    holdGrab();
+    keeper_.start();
+}
+
+void PointerConfinement::holdGrab() {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection || !confineWindow_) return;
+    if (QApplication::activePopupWidget()) return;  // a menu holds the pointer for now
+    constexpr uint16_t kEvents = XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
+                                 XCB_EVENT_MASK_POINTER_MOTION | XCB_EVENT_MASK_ENTER_WINDOW |
+                                 XCB_EVENT_MASK_LEAVE_WINDOW;
+    const xcb_grab_pointer_cookie_t cookie = xcb_grab_pointer(
+        connection, 1, xcb_window_t(window_->winId()), kEvents, XCB_GRAB_MODE_ASYNC,
+        XCB_GRAB_MODE_ASYNC, confineWindow_, XCB_NONE, XCB_CURRENT_TIME);
+    xcb_grab_pointer_reply_t* reply = xcb_grab_pointer_reply(connection, cookie, nullptr);
+    holding_ = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
+    free(reply);
+}
+
+void PointerConfinement::release() {
+    keeper_.stop();
+    rect_.reset();
+    holding_ = false;
+    xcb_connection_t* connection = x11Connection();
+    if (!connection || !confineWindow_) return;
+    xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
+    xcb_destroy_window(connection, confineWindow_);
+    xcb_flush(connection);
+    confineWindow_ = 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,44 @@
+// Confines the pointer to a rectangle of the window with an active pointer grab whose
+// confine-to window is an input-only child of that size. The server then confines every kind
+// of motion, and the child moves with the window. The grab is re-taken while wanted: it is
+// refused while a button is still held from the press that started it, the toolkit's popup
+// menus take it over, and minimising drops it.
+#pragma once
+
+#include <QRect>
+#include <QTimer>
+#include <cstdint>
+#include <optional>
+
+class QWidget;
+
+namespace platform {
+
+class PointerConfinement {
+public:
+    /// `clientArea` is the child of `window` that the rectangle is kept within.
+    PointerConfinement(QWidget* window, QWidget* clientArea);
+    ~PointerConfinement();
+    PointerConfinement(const PointerConfinement&) = delete;
+    PointerConfinement& operator=(const PointerConfinement&) = delete;
+
+    /// Keeps the pointer in `screenRect` (screen pixels) until release().
+    void confineTo(const QRect& screenRect);
+    void release();
+    /// The rectangle asked for, while confining.
+    std::optional<QRect> rect() const { return rect_; }
+    /// Whether the grab currently holds.
+    bool holding() const { return holding_; }
+
+private:
+    void holdGrab();
+
+    QWidget* window_;
+    QWidget* clientArea_;
+    std::optional<QRect> rect_;
+    uint32_t confineWindow_ = 0;
+    bool holding_ = false;
+    QTimer keeper_;
+};
+
+}  // namespace platform
