@@ -34,6 +34,7 @@ void frmStopwatch::stopRun() {
     cmdLap.setCaption(QStringLiteral("リセット"));
     clipCursor(std::nullopt);
     tickSound.stop();  // whatever the sound setting says now
+    lblTime.announce();
 }
 
 void frmStopwatch::RecordSplit() {
@@ -52,6 +53,7 @@ void frmStopwatch::cmdLap_Click() {
             const int32_t total = currentElapsedMs();
             state.lapTimes.append(total);
             rebuildLapListForLapType();
+            lblTime.announce();
         } else {
             resetMeasurement();
         }
@@ -63,6 +65,7 @@ void frmStopwatch::resetMeasurement() {
     state.lapTimes.makeEmpty();
     state.accumulatedMs = 0;
     lblTime.setCaption(QStringLiteral("0.000"));
+    lblTime.announce();
     // The dial is reset even while hidden, so it shows the resting face when turned on.
     imgWatch.cls();
     drawRestingNumerals();

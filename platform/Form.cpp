@@ -90,6 +90,14 @@ void Form::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void Form::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Minimising drops a pointer grab; take it again as soon as the window is back.
+    if (event->type() == QEvent::WindowStateChange || event->type() == QEvent::ActivationChange) {
+        confinement_->reassert();
+    }
+}
+
 void Form::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Form_Resize();

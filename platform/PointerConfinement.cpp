@@ -24,15 +24,15 @@ void sayOnceThatThereIsNoX11() {
                stderr);
 }
 
-// How often a lost grab is taken again: short enough that a released button or a closed menu
-// is followed at once, cheap enough to cost nothing.
-constexpr int kKeepIntervalMs = 100;
+// Until the grab holds it is asked for often, so it follows a released button at once; once it
+// holds, a check a second finds a grab a menu took over, at the cost of one round trip.
+constexpr int kRetryIntervalMs = 50;
+constexpr int kCheckIntervalMs = 1000;
 
 }  // namespace
 
 PointerConfinement::PointerConfinement(QWidget* window, QWidget* clientArea)
     : window_(window), clientArea_(clientArea) {
-    keeper_.setInterval(kKeepIntervalMs);
     QObject::connect(&keeper_, &QTimer::timeout, [this] { holdGrab(); });
 }
 
@@ -60,13 +60,19 @@ void PointerConfinement::confineTo(const QRect& screenRect) {
     xcb_map_window(connection, confineWindow_);
     xcb_flush(connection);
     holdGrab();
-    keeper_.start();
+}
+
+void PointerConfinement::reassert() {
+    if (confineWindow_) holdGrab();
 }
 
 void PointerConfinement::holdGrab() {
     xcb_connection_t* connection = x11Connection();
     if (!connection || !confineWindow_) return;
-    if (QApplication::activePopupWidget()) return;  // a menu holds the pointer for now
+    if (QApplication::activePopupWidget()) {  // a menu holds the pointer for now
+        keeper_.start(kRetryIntervalMs);
+        return;
+    }
     constexpr uint16_t kEvents = XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
                                  XCB_EVENT_MASK_POINTER_MOTION | XCB_EVENT_MASK_ENTER_WINDOW |
                                  XCB_EVENT_MASK_LEAVE_WINDOW;
@@ -76,6 +82,7 @@ void PointerConfinement::holdGrab() {
     xcb_grab_pointer_reply_t* reply = xcb_grab_pointer_reply(connection, cookie, nullptr);
     holding_ = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
     free(reply);
+    keeper_.start(holding_ ? kCheckIntervalMs : kRetryIntervalMs);
 }
 
 void PointerConfinement::release() {

@@ -25,6 +25,8 @@ public:
     /// Keeps the pointer in `screenRect` (screen pixels) until release().
     void confineTo(const QRect& screenRect);
     void release();
+    /// Takes the grab again now, if confining (the window was just shown again, say).
+    void reassert();
     /// The rectangle asked for, while confining.
     std::optional<QRect> rect() const { return rect_; }
     /// Whether the grab currently holds.

@@ -1,12 +1,14 @@
 #include "platform/Widgets.h"
 
 #include <QAbstractListModel>
-#include <QLabel>
+#include <QGuiApplication>
 #include <QListView>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "platform/Form.h"
+#include "platform/TextDisplay.h"
 
 namespace platform {
 
@@ -75,24 +77,23 @@ void CommandButton::onClick(std::function<void()> handler) {
 
 Label::Label(Form& form, const QString& name, TwipsRect design, const QString& caption,
              const QFont& font, const QColor& text, const QColor& background)
-    : Control(form, new QLabel(caption, form.clientArea()), name, design),
-      label_(static_cast<QLabel*>(widget())) {
-    label_->setFont(font);
-    label_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label_->setAutoFillBackground(true);
-    label_->setTextFormat(Qt::PlainText);
-    QPalette palette = label_->palette();
+    : Control(form, new TextDisplay(caption, form.clientArea()), name, design),
+      display_(static_cast<TextDisplay*>(widget())) {
+    display_->setFont(font);
+    QPalette palette = display_->palette();
     palette.setColor(QPalette::WindowText, text);
     palette.setColor(QPalette::Window, background);
-    label_->setPalette(palette);
+    display_->setPalette(palette);
 }
 
 QString Label::caption() const {
-    return label_->text();
+    return display_->text();
 }
-
 void Label::setCaption(const QString& text) {
-    if (label_->text() != text) label_->setText(text);
+    display_->setText(text);
+}
+void Label::announce() {
+    display_->announce();
 }
 
 ListBox::ListBox(Form& form, const QString& name, TwipsRect design, const QFont& font)
@@ -132,6 +133,12 @@ void ListBox::setListIndex(int index) {
     const QModelIndex target = model_->index(index);
     view_->selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
     view_->scrollTo(target);
+}
+
+int displayFrameIntervalMs() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double hertz = screen && screen->refreshRate() >= 1 ? screen->refreshRate() : 60.0;
+    return std::max(1, int(1000.0 / hertz));
 }
 
 Timer::Timer(QObject* owner, int intervalMs, std::function<void()> handler)

@@ -9,7 +9,6 @@
 
 #include "platform/Control.h"
 
-class QLabel;
 class QListView;
 class QPushButton;
 class QTimer;
@@ -17,6 +16,7 @@ class QTimer;
 namespace platform {
 
 class LinesModel;
+class TextDisplay;
 
 /// A push button drawn in its background colour.
 class CommandButton : public Control {
@@ -37,11 +37,13 @@ public:
     Label(Form& form, const QString& name, TwipsRect design, const QString& caption,
           const QFont& font, const QColor& text, const QColor& background);
     QString caption() const;
-    /// Setting the same text again costs nothing.
+    /// Setting the same text again costs nothing. Assistive technology hears of a new caption
+    /// only through announce().
     void setCaption(const QString& text);
+    void announce();
 
 private:
-    QLabel* label_;
+    TextDisplay* display_;
 };
 
 /// A list of text lines in the order they were added, with a current line.
@@ -65,6 +67,10 @@ private:
     QListView* view_;
     LinesModel* model_;
 };
+
+/// Milliseconds between two frames of the display (16 at 60 Hz): the tick interval that keeps
+/// a readout live on every frame the screen can show, and not more often.
+int displayFrameIntervalMs();
 
 /// A periodic timer, enabled from creation.
 class Timer {

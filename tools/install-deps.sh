@@ -9,6 +9,8 @@ packages=(
   libbenchmark-dev
   fonts-ipafont-gothic fonts-dejavu-core
   xvfb openbox xdotool wmctrl x11-utils imagemagick
+  dbus at-spi2-core python3-pyatspi
+  appstream desktop-file-utils
 )
 
 missing=()

@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# What the stopwatch costs on a real desktop: CPU of the program plus the X server over 10 s
+# (running with every panel shown, stopped, running minimised), start-up time to a mapped
+# window, resident memory 3 s after start, and the same figures for the peers GNOME Clocks and
+# Kronometer when they are installed. Medians of 3 (start-up: of 5). Run it on a private desktop:
+#
+#   tools/with-desktop.sh bench/desktop_cost.sh build/tamoruwatch
+set -euo pipefail
+
+program="$(realpath "$1")"
+source_dir="$(cd "$(dirname "$0")/.." && pwd)"
+seconds=${SECONDS_PER_SAMPLE:-10}
+ticks_per_second=$(getconf CLK_TCK)
+xserver_pid=$(pgrep -n Xvfb)
+
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+work="$(mktemp -d)"
+app_pid=""
+cleanup() { [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null; rm -rf "$work"; }
+trap cleanup EXIT
+
+# launch NAME COMMAND... : starts it, waits for its window; sets app_pid, window, startup_ms.
+launch() {
+  local title="$1"
+  shift
+  local started
+  started=$(now_ms)
+  "$@" >/dev/null 2>&1 &
+  app_pid=$!
+  window=""
+  for _ in $(seq 2000); do
+    window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.005
+  done
+  startup_ms=$(($(now_ms) - started))
+}
+
+stop_app() { kill "$app_pid" 2>/dev/null || true; wait "$app_pid" 2>/dev/null || true; app_pid=""; sleep 0.5; }
+
+# CPU of the program and the X server together, in % of one core, over $seconds.
+measure_cpu() {
+  local a0 x0 a1 x1
+  a0=$(cpu_ticks "$app_pid"); x0=$(cpu_ticks "$xserver_pid")
+  sleep "$seconds"
+  a1=$(cpu_ticks "$app_pid"); x1=$(cpu_ticks "$xserver_pid")
+  awk -v d=$((a1 - a0 + x1 - x0)) -v s="$seconds" -v t="$ticks_per_second" \
+    'BEGIN {printf "%.2f\n", 100 * d / (s * t)}'
+}
+
+rss_mb() { awk '/VmRSS/ {printf "%.1f\n", $2 / 1024}' "/proc/$app_pid/status"; }
+
+start_tamoru() {
+  cp "$program" "$source_dir/assets/TamoruWatch.ini" "$source_dir/assets/tick.wav" "$work/"
+  launch '^Tamoru Watch' "$work/tamoruwatch"
+}
+click_start_tamoru() {
+  local height
+  height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
+  xdotool mousemove --window "$window" 62 $((height - 104)) click 1
+}
+
+report() { printf '%-34s %s\n' "$1" "$2"; }
+
+echo "TamoruWatch ($program), ${seconds} s per CPU sample"
+for scenario in running stopped minimised; do
+  samples=()
+  for _ in 1 2 3; do
+    start_tamoru
+    sleep 1
+    [ "$scenario" != stopped ] && click_start_tamoru
+    [ "$scenario" = minimised ] && xdotool windowminimize "$window"
+    sleep 1
+    samples+=("$(measure_cpu)")
+    stop_app
+  done
+  report "CPU % running ($scenario)" "$(printf '%s\n' "${samples[@]}" | median)  [${samples[*]}]"
+done
+
+startups=(); memory=()
+for _ in 1 2 3 4 5; do
+  start_tamoru
+  startups+=("$startup_ms")
+  sleep 3
+  memory+=("$(rss_mb)")
+  stop_app
+done
+report "start-up to mapped window, ms" "$(printf '%s\n' "${startups[@]}" | median)  [${startups[*]}]"
+report "resident memory after 3 s, MB" "$(printf '%s\n' "${memory[@]}" | median)  [${memory[*]}]"
+
+# With 1,000 laps in the list the running cost must not grow.
+samples=()
+for _ in 1 2 3; do
+  start_tamoru
+  sleep 1
+  click_start_tamoru
+  height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
+  for _ in $(seq 1000); do xdotool mousemove --window "$window" 190 $((height - 104)) click 1; done
+  sleep 1
+  samples+=("$(measure_cpu)")
+  stop_app
+done
+report "CPU % running with 1,000 laps" "$(printf '%s\n' "${samples[@]}" | median)  [${samples[*]}]"
+
+peer() {  # NAME TITLE COMMAND...
+  local name="$1" title="$2"
+  shift 2
+  command -v "$1" >/dev/null || { echo "$name: not installed, skipped"; return; }
+  local startups=() memory=() idle=()
+  for _ in 1 2 3; do
+    launch "$title" "$@"
+    startups+=("$startup_ms")
+    sleep 3
+    memory+=("$(rss_mb)")
+    idle+=("$(measure_cpu)")
+    stop_app
+  done
+  report "$name start-up ms" "$(printf '%s\n' "${startups[@]}" | median)"
+  report "$name resident MB after 3 s" "$(printf '%s\n' "${memory[@]}" | median)"
+  report "$name CPU % idle (stopwatch not started)" "$(printf '%s\n' "${idle[@]}" | median)"
+}
+peer "GNOME Clocks" 'Clocks' gnome-clocks
+peer "Kronometer" 'Kronometer' kronometer
