@@ -23,6 +23,7 @@ void frmStopwatch::startRun() {
     tickFailureReported_ = false;
     cmdStart.setCaption(QStringLiteral("ストップ"));
     cmdLap.setCaption(QStringLiteral("ラップ"));
+    tmrClock.setActive(true);  // a stopped clock has nothing to tick for
     confineCursorToClientArea();
     if (state.playSound == 1) tickSound.playLooped(state.tickSoundData);
 }
@@ -30,6 +31,7 @@ void frmStopwatch::startRun() {
 void frmStopwatch::stopRun() {
     RecordSplit();
     state.running = kFalse;
+    tmrClock.setActive(false);
     cmdStart.setCaption(QStringLiteral("スタート"));
     cmdLap.setCaption(QStringLiteral("リセット"));
     clipCursor(std::nullopt);

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 
 #include "platform/Form.h"
 #include "platform/Rounding.h"
@@ -19,9 +20,12 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         QPainter painter(this);
-        painter.drawImage(QPoint(0, 0), box_->image());
+        const QImage& image = box_->image();
+        const QRectF area = event->rect();
+        const qreal ratio = image.devicePixelRatio();
+        painter.drawImage(area, image, QRectF(area.topLeft() * ratio, area.size() * ratio));
     }
 
 private:
@@ -64,7 +68,7 @@ void PictureBox::resizeImage() {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(QRectF(QPointF(0, 0), picture_.deviceIndependentSize()), picture_);
     }
-    image_ = cleared_;
+    image_ = cleared_.copy();
     rendered_.clear();  // the operations are replayed onto the new size, keeping the painting
     screenStale_ = true;
     scheduleScreenUpdate();
@@ -98,20 +102,58 @@ void PictureBox::record(const Operation& operation) {
 }
 
 const QImage& PictureBox::image() const {
-    const bool extendsRendered =
-        rendered_.size() <= operations_.size() &&
-        std::equal(rendered_.begin(), rendered_.end(), operations_.begin());
-    if (!extendsRendered) {
-        image_ = cleared_;
-        rendered_.clear();
-    }
-    if (rendered_.size() == operations_.size()) return image_;
+    if (rendered_ == operations_) return image_;
+    const auto firstDifference =
+        std::mismatch(rendered_.begin(), rendered_.end(), operations_.begin(), operations_.end());
+    const std::size_t same = std::size_t(firstDifference.first - rendered_.begin());
     QPainter painter(&image_);
-    for (std::size_t i = rendered_.size(); i < operations_.size(); ++i) {
-        apply(painter, operations_[i]);
-        rendered_.push_back(operations_[i]);
+    if (same == rendered_.size()) {  // only painted on top: draw the new operations
+        for (std::size_t i = same; i < operations_.size(); ++i) {
+            apply(painter, operations_[i]);
+            unpushed_ |= bounds(operations_[i]);
+        }
+    } else {
+        // Pixels outside what the differing operations cover are painted by the same operations
+        // as before: redraw only that area, from the cleared picture up.
+        QRect area;
+        for (std::size_t i = same; i < rendered_.size(); ++i) area |= bounds(rendered_[i]);
+        for (std::size_t i = same; i < operations_.size(); ++i) area |= bounds(operations_[i]);
+        area &= cleared_.rect();
+        const qreal ratio = cleared_.devicePixelRatio();
+        const QRectF logical(area.x() / ratio, area.y() / ratio, area.width() / ratio,
+                             area.height() / ratio);
+        painter.setClipRect(logical);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(logical, cleared_, QRectF(area));
+        for (const Operation& operation : operations_) {
+            if (bounds(operation).intersects(area)) apply(painter, operation);
+        }
+        unpushed_ |= area;
     }
+    rendered_ = operations_;
     return image_;
+}
+
+QRect PictureBox::bounds(const Operation& op) const {
+    // In device pixels of the image, with room for anti-aliasing and line caps.
+    const double tx = form_.twipsPerPixelX() / cleared_.devicePixelRatio();
+    const double ty = form_.twipsPerPixelY() / cleared_.devicePixelRatio();
+    const double pen = op.drawWidth * cleared_.devicePixelRatio() / 2.0 + 2;
+    QRectF area;
+    switch (op.kind) {
+        case Operation::Copy:
+            area = QRectF(QPointF(op.a / tx, op.b / ty), QSizeF(op.c / tx, op.d / ty));
+            return area.toAlignedRect().adjusted(-1, -1, 1, 1);
+        case Operation::Line:
+            area =
+                QRectF(QPointF(op.a / tx, op.b / ty), QPointF(op.c / tx, op.d / ty)).normalized();
+            break;
+        case Operation::Circle:
+            area = QRectF(QPointF((op.a - op.c) / tx, (op.b - op.c) / ty),
+                          QPointF((op.a + op.c) / tx, (op.b + op.c) / ty));
+            break;
+    }
+    return area.adjusted(-pen, -pen, pen, pen).toAlignedRect();
 }
 
 void PictureBox::apply(QPainter& painter, const Operation& op) const {
@@ -155,10 +197,18 @@ void PictureBox::scheduleScreenUpdate() {
 void PictureBox::pushToScreenIfChanged() {
     updateScheduled_ = false;
     if (!screenStale_ && operations_ == onScreen_) return;
-    screenStale_ = false;
     onScreen_ = operations_;
+    const QImage& now = image();
+    // Only what was redrawn goes to the screen: a hand step touches a sliver of the dial.
+    const QRect changed = screenStale_ ? now.rect() : unpushed_ & now.rect();
+    screenStale_ = false;
+    unpushed_ = QRect();
+    if (changed.isEmpty()) return;
     ++screenUpdates_;
-    surface_->update();
+    const qreal ratio = now.devicePixelRatio();
+    surface_->update(QRectF(changed.x() / ratio, changed.y() / ratio, changed.width() / ratio,
+                            changed.height() / ratio)
+                         .toAlignedRect());
 }
 
 }  // namespace platform

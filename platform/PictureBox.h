@@ -55,7 +55,7 @@ public:
     const QImage& image() const;
     /// The picture behind the painting (what Cls restores).
     const QImage& picture() const { return picture_; }
-    /// How many times the surface has asked to be repainted on screen.
+    /// How many times the surface has asked to be repainted on screen (changed pixels only).
     int screenUpdates() const { return screenUpdates_; }
 
 private:
@@ -72,6 +72,7 @@ private:
 
     void record(const Operation& operation);
     void apply(QPainter& painter, const Operation& operation) const;
+    QRect bounds(const Operation& operation) const;
     void resizeImage();
     void scheduleScreenUpdate();
     void pushToScreenIfChanged();
@@ -84,8 +85,9 @@ private:
     // What image_ holds: cleared_ plus these operations.
     mutable QImage image_;
     mutable std::vector<Operation> rendered_;
-    // What was last handed to the screen.
+    // What was last handed to the screen, and the part of image_ redrawn since (device pixels).
     std::vector<Operation> onScreen_;
+    mutable QRect unpushed_;
     bool screenStale_ = true;
     bool updateScheduled_ = false;
     int screenUpdates_ = 0;

@@ -69,6 +69,11 @@ void PointerConfinement::reassert() {
 void PointerConfinement::holdGrab() {
     xcb_connection_t* connection = x11Connection();
     if (!connection || !confineWindow_) return;
+    if (window_->isMinimized()) {  // nothing to confine to; reassert() follows the restore
+        holding_ = false;
+        keeper_.stop();
+        return;
+    }
     if (QApplication::activePopupWidget()) {  // a menu holds the pointer for now
         keeper_.start(kRetryIntervalMs);
         return;

@@ -1,11 +1,8 @@
 #include "platform/Widgets.h"
 
 #include <QAbstractListModel>
-#include <QGuiApplication>
 #include <QListView>
 #include <QPushButton>
-#include <QScreen>
-#include <QTimer>
 
 #include "platform/Form.h"
 #include "platform/TextDisplay.h"
@@ -56,6 +53,7 @@ CommandButton::CommandButton(Form& form, const QString& name, TwipsRect design,
                              const QString& caption, const QColor& background)
     : Control(form, new QPushButton(caption, form.clientArea()), name, design),
       button_(static_cast<QPushButton*>(widget())) {
+    button_->setFocusPolicy(Qt::NoFocus);  // Space and Enter belong to the window's own keys
     const QString base = background.name();
     const QString pressed = background.darker(115).name();
     button_->setStyleSheet(
@@ -133,20 +131,6 @@ void ListBox::setListIndex(int index) {
     const QModelIndex target = model_->index(index);
     view_->selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
     view_->scrollTo(target);
-}
-
-int displayFrameIntervalMs() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double hertz = screen && screen->refreshRate() >= 1 ? screen->refreshRate() : 60.0;
-    return std::max(1, int(1000.0 / hertz));
-}
-
-Timer::Timer(QObject* owner, int intervalMs, std::function<void()> handler)
-    : timer_(new QTimer(owner)) {
-    timer_->setTimerType(Qt::PreciseTimer);
-    timer_->setInterval(intervalMs);
-    QObject::connect(timer_, &QTimer::timeout, timer_, [handler] { handler(); });
-    timer_->start();
 }
 
 }  // namespace platform

@@ -11,7 +11,6 @@
 
 class QListView;
 class QPushButton;
-class QTimer;
 
 namespace platform {
 
@@ -66,19 +65,6 @@ protected:
 private:
     QListView* view_;
     LinesModel* model_;
-};
-
-/// Milliseconds between two frames of the display (16 at 60 Hz): the tick interval that keeps
-/// a readout live on every frame the screen can show, and not more often.
-int displayFrameIntervalMs();
-
-/// A periodic timer, enabled from creation.
-class Timer {
-public:
-    Timer(QObject* owner, int intervalMs, std::function<void()> handler);
-
-private:
-    QTimer* timer_;
 };
 
 /// The family list a control font asks for: the design face first, then Debian's Japanese

@@ -21,9 +21,7 @@ frmStopwatch::frmStopwatch(platform::Environment env)
                 platform::loadPicture(QStringLiteral("digits")), kWhite),
       cmdLap(*this, QStringLiteral("cmdLap"), {2040, 4500, 1755, 495}, QStringLiteral("リセット"),
              QColor(128, 255, 128)),
-      // Every tick recomputes from the counter, so ticking once per display frame shows all the
-      // screen can show; a 1 ms timer would wake the program 1,000 times a second for nothing.
-      tmrClock(this, platform::displayFrameIntervalMs(), [this] { tmrClock_Timer(); }),
+      tmrClock(this, [this] { tmrClock_Timer(); }),
       lstLap(*this, QStringLiteral("lstLap"), {60, 5040, 3735, 975},
              platform::japaneseFixedFont(15.75)),
       cmdStart(*this, QStringLiteral("cmdStart"), {60, 4500, 1755, 495}, QStringLiteral("スタート"),

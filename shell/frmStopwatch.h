@@ -4,6 +4,7 @@
 
 #include "core/StopwatchState.h"
 #include "platform/Form.h"
+#include "platform/FrameTimer.h"
 #include "platform/Menu.h"
 #include "platform/PictureBox.h"
 #include "platform/SoundPlayer.h"
@@ -18,7 +19,7 @@ public:
     // Controls, in creation order: a later one lies above an earlier one.
     platform::PictureBox imgNumber;
     platform::CommandButton cmdLap;
-    platform::Timer tmrClock;
+    platform::FrameTimer tmrClock;
     platform::ListBox lstLap;
     platform::CommandButton cmdStart;
     platform::PictureBox imgWatch;
@@ -119,6 +120,8 @@ public:
     void mnuShowHMS_Click();
     void mnuShowFrame24_Click();
     void mnuShowSSK_Click();
+    /// Ctrl+C: every lap line as shown, to the clipboard as plain text.
+    void copyLapLines();
 
 private:
     void startRun();

@@ -298,6 +298,29 @@ private slots:
         QVERIFY(hidden.machine.messages.isEmpty());
     }
 
+    // A running dial redraws only the area its changed drawing covers; the result must equal
+    // the whole picture drawn afresh, through hand steps, rolling numerals and range changes.
+    void redrawingWhatChangedEqualsDrawingAfresh() {
+        Dial running;
+        running->imgWatch.setDrawWidth(2);  // as the hand leaves it, so both draw the same hub
+        running.tickAt(0);
+        int32_t now = 0;
+        const std::pair<int32_t, int32_t> steps[] = {
+            {41, 1},   {42, 1},   {999, 1},   {1000, 1},  {2999, 1},  {3000, 1},  {3042, 1},
+            {5999, 1}, {6000, 2}, {12345, 3}, {12400, 1}, {59999, 1}, {60000, 1}, {99500, 2}};
+        for (const auto& [elapsed, range] : steps) {
+            running.state().analogScale = range;
+            running.machine.advance(uint32_t(elapsed - now));
+            now = elapsed;
+            running->tmrClock_Timer();
+            Dial fresh;
+            fresh.state().analogScale = range;
+            fresh->imgWatch.setDrawWidth(2);
+            fresh.tickAt(elapsed);
+            QVERIFY2(running.image() == fresh.image(), qPrintable(QString::number(elapsed)));
+        }
+    }
+
     // Repainting the same picture on every tick must not push it to the screen again.
     void theScreenIsUpdatedOnlyWhenTheDialChanges() {
         Dial dial;
