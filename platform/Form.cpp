@@ -4,6 +4,7 @@
 #include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 
 #include "platform/Rounding.h"
 
@@ -79,6 +80,13 @@ std::optional<QRect> Form::cursorClip() const {
 
 void Form::onMouse(MouseDownHandler onMouseDown, DblClickHandler onDblClick) {
     routeMouse(*this, client_, std::move(onMouseDown), std::move(onDblClick));
+}
+
+void Form::onKey(const QKeySequence& key, std::function<void()> handler) {
+    auto* shortcut = new QShortcut(key, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    shortcut->setAutoRepeat(false);
+    connect(shortcut, &QShortcut::activated, this, [handler] { handler(); });
 }
 
 void Form::closeEvent(QCloseEvent* event) {

@@ -2,8 +2,10 @@
 // position and size in twips (1/1440 inch), converted through the screen's logical DPI.
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -53,6 +55,10 @@ public:
 
     /// Presses and double clicks on the client area's background.
     void onMouse(MouseDownHandler onMouseDown, DblClickHandler onDblClick);
+
+    /// A key that works anywhere in the window (not while a menu or a message box is open);
+    /// holding it down acts once.
+    void onKey(const QKeySequence& key, std::function<void()> handler);
 
     /// Keeps the window above all ordinary windows, also while another program has the focus,
     /// or releases it. Changes the state in place, without hiding the window.

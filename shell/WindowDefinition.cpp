@@ -94,6 +94,12 @@ void frmStopwatch::wireHandlers() {
                    [this] { lstLap_DblClick(); });
     cmdStart.onClick([this] { cmdStart_Click(); });
     cmdLap.onClick([this] { cmdLap_Click(); });
+    // The keyboard drives the two buttons from anywhere in the window; the buttons themselves
+    // take no focus, so a key never reaches them as well.
+    onKey(QKeySequence(Qt::Key_Space), [this] { cmdStart_Click(); });
+    onKey(QKeySequence(Qt::Key_Return), [this] { cmdLap_Click(); });
+    onKey(QKeySequence(Qt::Key_Enter), [this] { cmdLap_Click(); });
+    onKey(QKeySequence::Copy, [this] { copyLapLines(); });
     mnuQuit.onClick([this] { mnuQuit_Click(); });
     mnuSoundOn.onClick([this] { mnuSoundOn_Click(); });
     mnuSoundOff.onClick([this] { mnuSoundOff_Click(); });
