@@ -18,6 +18,10 @@ QString Control::name() const {
     return widget_->objectName();
 }
 
+void Control::setAccessibleName(const QString& text) {
+    widget_->setAccessibleName(text);
+}
+
 void Control::onMouse(MouseDownHandler onMouseDown, DblClickHandler onDblClick) {
     routeMouse(form_, mouseSurface(), std::move(onMouseDown), std::move(onDblClick));
 }

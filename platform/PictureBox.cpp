@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/Accessibility.h"
 #include "platform/Form.h"
 #include "platform/Rounding.h"
 
@@ -17,6 +18,7 @@ class PictureSurface : public QWidget {
 public:
     PictureSurface(QWidget* parent, const PictureBox* box) : QWidget(parent), box_(box) {
         setAttribute(Qt::WA_OpaquePaintEvent);
+        setAccessibleRole(this, QAccessible::Graphic);
     }
 
 protected:

@@ -13,6 +13,8 @@
 namespace platform {
 
 class TextDisplay : public QWidget {
+    Q_OBJECT
+
 public:
     TextDisplay(const QString& text, QWidget* parent);
 

@@ -78,6 +78,8 @@ frmStopwatch::frmStopwatch(platform::Environment env)
     for (int size : {16, 32, 48}) icon.addFile(QStringLiteral(":/assets/icon-%1.png").arg(size));
     setWindowIcon(icon);
     imgNumber.setVisible(false);
+    imgWatch.setAccessibleName(QStringLiteral("アナログ計"));
+    lstLap.setAccessibleName(QStringLiteral("ラップ一覧"));
     setClientSize(3870, 6300);
     wireHandlers();
 }
