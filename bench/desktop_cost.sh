@@ -2,9 +2,10 @@
 # What the stopwatch costs on a real desktop: CPU of the program plus the X server over 10 s
 # (running with every panel shown, stopped, running minimised), start-up time to a mapped
 # window, resident memory 3 s after start, and the same figures for the peers GNOME Clocks and
-# Kronometer when they are installed. Medians of 3 (start-up: of 5). Run it on a private desktop:
+# Kronometer when they are installed (Debian's gnome-clocks and kronometer packages). Medians of
+# 3 (start-up: of 5). Run it on a private desktop, in a D-Bus session for the peers:
 #
-#   tools/with-desktop.sh bench/desktop_cost.sh build/tamoruwatch
+#   tools/with-desktop.sh dbus-run-session -- bench/desktop_cost.sh build/tamoruwatch
 set -euo pipefail
 
 program="$(realpath "$1")"
@@ -105,22 +106,41 @@ for _ in 1 2 3; do
 done
 report "CPU % running with 1,000 laps" "$(printf '%s\n' "${samples[@]}" | median)  [${samples[*]}]"
 
-peer() {  # NAME TITLE COMMAND...
-  local name="$1" title="$2"
-  shift 2
-  command -v "$1" >/dev/null || { echo "$name: not installed, skipped"; return; }
-  local startups=() memory=() idle=()
+# The peers, driven the way a user would start their stopwatch.
+start_clocks() {  # the Stopwatch page, then its Start button
+  xdotool mousemove --window "$window" 510 27 click 1
+  sleep 1
+  xdotool mousemove --window "$window" 323 400 click 1
+}
+start_kronometer() {
+  xdotool windowactivate --sync "$window"
+  xdotool key space
+}
+
+peer() {  # NAME TITLE START-FUNCTION COMMAND...
+  local name="$1" title="$2" start="$3"
+  shift 3
+  command -v "${@: -1}" >/dev/null || { echo "$name: not installed, skipped"; return; }
+  local startups=() memory=() running=()
   for _ in 1 2 3; do
     launch "$title" "$@"
+    if [ -z "$window" ]; then
+      echo "$name: no window mapped within ${startup_ms} ms, skipped"
+      stop_app
+      return
+    fi
     startups+=("$startup_ms")
     sleep 3
     memory+=("$(rss_mb)")
-    idle+=("$(measure_cpu)")
+    "$start"
+    sleep 1
+    running+=("$(measure_cpu)")
     stop_app
   done
-  report "$name start-up ms" "$(printf '%s\n' "${startups[@]}" | median)"
-  report "$name resident MB after 3 s" "$(printf '%s\n' "${memory[@]}" | median)"
-  report "$name CPU % idle (stopwatch not started)" "$(printf '%s\n' "${idle[@]}" | median)"
+  report "$name start-up ms" "$(printf '%s\n' "${startups[@]}" | median)  [${startups[*]}]"
+  report "$name resident MB after 3 s" "$(printf '%s\n' "${memory[@]}" | median)  [${memory[*]}]"
+  report "$name CPU % running" "$(printf '%s\n' "${running[@]}" | median)  [${running[*]}]"
 }
-peer "GNOME Clocks" 'Clocks' gnome-clocks
-peer "Kronometer" 'Kronometer' kronometer
+peer "GNOME Clocks (cairo renderer)" '^Clocks$' start_clocks env GSK_RENDERER=cairo gnome-clocks
+peer "GNOME Clocks (default renderer)" '^Clocks$' start_clocks gnome-clocks
+peer "Kronometer" 'Kronometer$' start_kronometer kronometer
