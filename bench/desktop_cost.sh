@@ -99,7 +99,7 @@ for _ in 1 2 3; do
   sleep 1
   click_start_tamoru
   height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
-  for _ in $(seq 1000); do xdotool mousemove --window "$window" 190 $((height - 104)) click 1; done
+  xdotool mousemove --window "$window" 190 $((height - 104)) click --repeat 1000 --delay 5 1
   sleep 1
   samples+=("$(measure_cpu)")
   stop_app
