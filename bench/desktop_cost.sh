@@ -58,13 +58,22 @@ start_tamoru() {
   cp "$program" "$source_dir/assets/TamoruWatch.ini" "$source_dir/assets/tick.wav" "$work/"
   launch '^Tamoru Watch' "$work/tamoruwatch"
 }
-click_start_tamoru() {
-  local height
+# click_tamoru X [CLICK-OPTIONS]: left click on the button row (スタート at 62, ラップ at 190).
+click_tamoru() {
+  local x="$1" height
+  shift
   height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
-  xdotool mousemove --window "$window" 62 $((height - 104)) click 1
+  xdotool mousemove --window "$window" "$x" $((height - 104)) click "$@" 1
 }
+click_start_tamoru() { click_tamoru 62; }
 
 report() { printf '%-34s %s\n' "$1" "$2"; }
+# report_median LABEL SAMPLE...: the median, then every sample.
+report_median() {
+  local label="$1"
+  shift
+  report "$label" "$(printf '%s\n' "$@" | median)  [$*]"
+}
 
 echo "TamoruWatch ($program), ${seconds} s per CPU sample"
 for scenario in running stopped minimised; do
@@ -78,7 +87,7 @@ for scenario in running stopped minimised; do
     samples+=("$(measure_cpu)")
     stop_app
   done
-  report "CPU % running ($scenario)" "$(printf '%s\n' "${samples[@]}" | median)  [${samples[*]}]"
+  report_median "CPU % (${scenario/minimised/running, minimised})" "${samples[@]}"
 done
 
 startups=(); memory=()
@@ -89,8 +98,8 @@ for _ in 1 2 3 4 5; do
   memory+=("$(rss_mb)")
   stop_app
 done
-report "start-up to mapped window, ms" "$(printf '%s\n' "${startups[@]}" | median)  [${startups[*]}]"
-report "resident memory after 3 s, MB" "$(printf '%s\n' "${memory[@]}" | median)  [${memory[*]}]"
+report_median "start-up to mapped window, ms" "${startups[@]}"
+report_median "resident memory after 3 s, MB" "${memory[@]}"
 
 # With 1,000 laps in the list the running cost must not grow.
 samples=()
@@ -98,13 +107,12 @@ for _ in 1 2 3; do
   start_tamoru
   sleep 1
   click_start_tamoru
-  height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
-  xdotool mousemove --window "$window" 190 $((height - 104)) click --repeat 1000 --delay 5 1
+  click_tamoru 190 --repeat 1000 --delay 5
   sleep 1
   samples+=("$(measure_cpu)")
   stop_app
 done
-report "CPU % running with 1,000 laps" "$(printf '%s\n' "${samples[@]}" | median)  [${samples[*]}]"
+report_median "CPU % running with 1,000 laps" "${samples[@]}"
 
 # The peers, driven the way a user would start their stopwatch.
 start_clocks() {  # the Stopwatch page, then its Start button
@@ -137,9 +145,9 @@ peer() {  # NAME TITLE START-FUNCTION COMMAND...
     running+=("$(measure_cpu)")
     stop_app
   done
-  report "$name start-up ms" "$(printf '%s\n' "${startups[@]}" | median)  [${startups[*]}]"
-  report "$name resident MB after 3 s" "$(printf '%s\n' "${memory[@]}" | median)  [${memory[*]}]"
-  report "$name CPU % running" "$(printf '%s\n' "${running[@]}" | median)  [${running[*]}]"
+  report_median "$name start-up ms" "${startups[@]}"
+  report_median "$name resident MB after 3 s" "${memory[@]}"
+  report_median "$name CPU % running" "${running[@]}"
 }
 peer "GNOME Clocks (cairo renderer)" '^Clocks$' start_clocks env GSK_RENDERER=cairo gnome-clocks
 peer "GNOME Clocks (default renderer)" '^Clocks$' start_clocks gnome-clocks

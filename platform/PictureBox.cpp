@@ -34,6 +34,15 @@ private:
     const PictureBox* box_;
 };
 
+namespace {
+
+/// A rectangle of an image's pixels in the logical coordinates its painter and widget use.
+QRectF toLogical(const QRect& devicePixels, qreal ratio) {
+    return QRectF(QPointF(devicePixels.topLeft()) / ratio, QSizeF(devicePixels.size()) / ratio);
+}
+
+}  // namespace
+
 QImage loadPicture(const QString& resourceBaseName) {
     const bool highDpi = QGuiApplication::primaryScreen() &&
                          QGuiApplication::primaryScreen()->devicePixelRatio() > 1;
@@ -121,9 +130,7 @@ const QImage& PictureBox::image() const {
         for (std::size_t i = same; i < rendered_.size(); ++i) area |= bounds(rendered_[i]);
         for (std::size_t i = same; i < operations_.size(); ++i) area |= bounds(operations_[i]);
         area &= cleared_.rect();
-        const qreal ratio = cleared_.devicePixelRatio();
-        const QRectF logical(area.x() / ratio, area.y() / ratio, area.width() / ratio,
-                             area.height() / ratio);
+        const QRectF logical = toLogical(area, cleared_.devicePixelRatio());
         painter.setClipRect(logical);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(logical, cleared_, QRectF(area));
@@ -207,10 +214,7 @@ void PictureBox::pushToScreenIfChanged() {
     unpushed_ = QRect();
     if (changed.isEmpty()) return;
     ++screenUpdates_;
-    const qreal ratio = now.devicePixelRatio();
-    surface_->update(QRectF(changed.x() / ratio, changed.y() / ratio, changed.width() / ratio,
-                            changed.height() / ratio)
-                         .toAlignedRect());
+    surface_->update(toLogical(changed, now.devicePixelRatio()).toAlignedRect());
 }
 
 }  // namespace platform

@@ -74,18 +74,18 @@ void SoundPlayer::playLooped(const QByteArray& wavImage) {
     stop();
     if (wavImage.isEmpty() || !audioReady()) return;
     auto loop = std::make_unique<Loop>();
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec format{};
     SDL_RWops* source = SDL_RWFromConstMem(wavImage.constData(), int(wavImage.size()));
-    if (!SDL_LoadWAV_RW(source, 1, &spec, &loop->samples, &loop->length)) return;
+    if (!SDL_LoadWAV_RW(source, 1, &format, &loop->samples, &loop->length)) return;
     // Whole sample frames only, so the loop never shifts between channels.
-    const Uint32 frameBytes = Uint32(SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
+    const Uint32 frameBytes = Uint32(SDL_AUDIO_BITSIZE(format.format) / 8) * format.channels;
     if (frameBytes > 0) loop->length -= loop->length % frameBytes;
     if (loop->length == 0) return;
-    spec.callback = &Loop::fill;
-    spec.userdata = loop.get();
+    format.callback = &Loop::fill;
+    format.userdata = loop.get();
     // The device takes the file's own format; SDL converts for the hardware if it must, so
     // the samples handed over are the file's, unchanged.
-    loop->device = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+    loop->device = SDL_OpenAudioDevice(nullptr, 0, &format, nullptr, 0);
     if (!loop->device) {
         static bool said = false;
         if (!said) std::fprintf(stderr, "TamoruWatch: no sound (%s)\n", SDL_GetError());
