@@ -23,9 +23,11 @@ app_pid=""
 cleanup() { [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 
-# launch NAME COMMAND... : starts it, waits for its window; sets app_pid, window, startup_ms.
+# launch WINDOW COMMAND... : starts it, waits for its visible window, found by the xdotool search
+# options in WINDOW (e.g. "--name ^Clocks$"); sets app_pid, window, startup_ms.
 launch() {
-  local title="$1"
+  local -a search
+  read -r -a search <<<"$1"
   shift
   local started
   started=$(now_ms)
@@ -33,7 +35,7 @@ launch() {
   app_pid=$!
   window=""
   for _ in $(seq 2000); do
-    window=$(xdotool search --onlyvisible --name "$title" 2>/dev/null | head -n 1 || true)
+    window=$(xdotool search --onlyvisible "${search[@]}" 2>/dev/null | head -n 1 || true)
     [ -n "$window" ] && break
     sleep 0.005
   done
@@ -56,7 +58,7 @@ rss_mb() { awk '/VmRSS/ {printf "%.1f\n", $2 / 1024}' "/proc/$app_pid/status"; }
 
 start_tamoru() {
   cp "$program" "$source_dir/assets/TamoruWatch.ini" "$source_dir/assets/tick.wav" "$work/"
-  launch '^Tamoru Watch' "$work/tamoruwatch"
+  launch "--name ^Tamoru.Watch" "$work/tamoruwatch"
 }
 # click_tamoru X [CLICK-OPTIONS]: left click on the button row (スタート at 62, ラップ at 190).
 click_tamoru() {
@@ -66,6 +68,16 @@ click_tamoru() {
   xdotool mousemove --window "$window" "$x" $((height - 104)) click "$@" 1
 }
 click_start_tamoru() { click_tamoru 62; }
+# A figure taken with the window still on screen would be silently wrong: wait until it is gone.
+minimise() {
+  xdotool windowminimize "$window"
+  for _ in $(seq 100); do
+    xwininfo -id "$window" | grep -q IsUnMapped && return
+    sleep 0.02
+  done
+  echo "the window did not minimise" >&2
+  exit 1
+}
 
 report() { printf '%-34s %s\n' "$1" "$2"; }
 # report_median LABEL SAMPLE...: the median, then every sample.
@@ -82,7 +94,7 @@ for scenario in running stopped minimised; do
     start_tamoru
     sleep 1
     [ "$scenario" != stopped ] && click_start_tamoru
-    [ "$scenario" = minimised ] && xdotool windowminimize "$window"
+    [ "$scenario" = minimised ] && minimise
     sleep 1
     samples+=("$(measure_cpu)")
     stop_app
@@ -125,13 +137,13 @@ start_kronometer() {
   xdotool key space
 }
 
-peer() {  # NAME TITLE START-FUNCTION COMMAND...
-  local name="$1" title="$2" start="$3"
+peer() {  # NAME WINDOW START-FUNCTION COMMAND...
+  local name="$1" found_by="$2" start="$3"
   shift 3
   command -v "${@: -1}" >/dev/null || { echo "$name: not installed, skipped"; return; }
   local startups=() memory=() running=()
   for _ in 1 2 3; do
-    launch "$title" "$@"
+    launch "$found_by" "$@"
     if [ -z "$window" ]; then
       echo "$name: no window mapped within ${startup_ms} ms, skipped"
       stop_app
@@ -149,6 +161,7 @@ peer() {  # NAME TITLE START-FUNCTION COMMAND...
   report_median "$name resident MB after 3 s" "${memory[@]}"
   report_median "$name CPU % running" "${running[@]}"
 }
-peer "GNOME Clocks (cairo renderer)" '^Clocks$' start_clocks env GSK_RENDERER=cairo gnome-clocks
-peer "GNOME Clocks (default renderer)" '^Clocks$' start_clocks gnome-clocks
-peer "Kronometer" 'Kronometer$' start_kronometer kronometer
+peer "GNOME Clocks (cairo renderer)" "--name ^Clocks$" start_clocks env GSK_RENDERER=cairo gnome-clocks
+peer "GNOME Clocks (default renderer)" "--name ^Clocks$" start_clocks gnome-clocks
+# Kronometer's title, "Untitled — Kronometer", defeats xdotool's name search; its class does not.
+peer "Kronometer" "--classname ^kronometer$" start_kronometer kronometer

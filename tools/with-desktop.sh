@@ -25,6 +25,7 @@ xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start" >&2; exit 1; }
 openbox >/dev/null 2>&1 &
 wm_pid=$!
 for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
+wmctrl -m >/dev/null 2>&1 || { echo "openbox did not start" >&2; exit 1; }
 
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 runtime_dir="$(mktemp -d)"
