@@ -6,25 +6,36 @@
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 namespace platform {
 
+using std::chrono::microseconds;
+
 namespace {
 
-constexpr int kMinimisedIntervalMs = 1000;
+constexpr microseconds kMinimisedPeriod = std::chrono::seconds(1);
+constexpr microseconds kEarlyTolerance = std::chrono::milliseconds(1);
 
 }  // namespace
 
-int displayFrameIntervalMs() {
+microseconds displayFramePeriod() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double hertz = screen && screen->refreshRate() >= 1 ? screen->refreshRate() : 60.0;
-    return std::max(1, int(1000.0 / hertz));
+    return microseconds(std::max<long long>(1000, std::llround(1e6 / hertz)));
+}
+
+int msUntilNextFrame(microseconds sinceFirst, microseconds period) {
+    const auto nextFrame = (sinceFirst + kEarlyTolerance) / period + 1;
+    const microseconds wait = nextFrame * period - sinceFirst;
+    return int((wait.count() + 999) / 1000);
 }
 
 FrameTimer::FrameTimer(QWidget* window, std::function<void()> handler)
     : QObject(window), window_(window), timer_(new QTimer(this)), handler_(std::move(handler)) {
     timer_->setTimerType(Qt::PreciseTimer);
-    connect(timer_, &QTimer::timeout, this, [this] { handler_(); });
+    timer_->setSingleShot(true);  // each tick aims at the start of the next frame
+    connect(timer_, &QTimer::timeout, this, [this] { tick(); });
     window_->installEventFilter(this);
 }
 
@@ -37,13 +48,13 @@ bool FrameTimer::isActive() const {
     return timer_->isActive();
 }
 
-int FrameTimer::intervalMs() const {
-    return timer_->interval();
+microseconds FrameTimer::period() const {
+    return period_;
 }
 
 bool FrameTimer::eventFilter(QObject* watched, QEvent* event) {
     if (watched == window_ && event->type() == QEvent::WindowStateChange) {
-        const bool wasMinimised = timer_->interval() == kMinimisedIntervalMs;
+        const bool wasMinimised = period_ == kMinimisedPeriod;
         pace();
         if (active_ && wasMinimised && !window_->isMinimized()) handler_();
     }
@@ -53,11 +64,25 @@ bool FrameTimer::eventFilter(QObject* watched, QEvent* event) {
 void FrameTimer::pace() {
     if (!active_) {
         timer_->stop();
+        period_ = microseconds(0);
         return;
     }
-    const int interval = window_->isMinimized() ? kMinimisedIntervalMs : displayFrameIntervalMs();
-    if (timer_->isActive() && timer_->interval() == interval) return;
-    timer_->start(interval);
+    const microseconds period = window_->isMinimized() ? kMinimisedPeriod : displayFramePeriod();
+    if (timer_->isActive() && period == period_) return;
+    period_ = period;
+    firstFrame_ = std::chrono::steady_clock::now();
+    scheduleNextTick();
+}
+
+void FrameTimer::tick() {
+    handler_();
+    if (active_ && !timer_->isActive()) scheduleNextTick();
+}
+
+void FrameTimer::scheduleNextTick() {
+    const auto sinceFirst =
+        std::chrono::duration_cast<microseconds>(std::chrono::steady_clock::now() - firstFrame_);
+    timer_->start(msUntilNextFrame(sinceFirst, period_));
 }
 
 }  // namespace platform

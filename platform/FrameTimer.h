@@ -1,10 +1,12 @@
 // The clock of a live display. Every tick recomputes what is shown from the millisecond counter,
-// so ticking more often than the screen can show a change only costs: it ticks once per display
-// frame (16 ms at 60 Hz) while its window is on screen, once a second while the window is
-// minimised (ticking at once when it comes back), and not at all while switched off.
+// so ticking more often than the screen can show a change only costs: it ticks on the frames of
+// the display (60 times a second at 60 Hz, never twice in one frame) while its window is on
+// screen, once a second while the window is minimised (ticking at once when it comes back), and
+// not at all while switched off.
 #pragma once
 
 #include <QObject>
+#include <chrono>
 #include <functional>
 
 class QTimer;
@@ -18,22 +20,32 @@ public:
 
     void setActive(bool active);
     bool isActive() const;
-    /// Milliseconds between two ticks as things stand.
-    int intervalMs() const;
+    /// Time from one tick to the next as things stand: a display frame, or a second while
+    /// minimised.
+    std::chrono::microseconds period() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void pace();
+    void tick();
+    void scheduleNextTick();
 
     QWidget* window_;
     QTimer* timer_;
     std::function<void()> handler_;
     bool active_ = false;
+    std::chrono::microseconds period_{0};
+    std::chrono::steady_clock::time_point firstFrame_;
 };
 
-/// Milliseconds between two frames of the display (16 at 60 Hz).
-int displayFrameIntervalMs();
+/// How long one frame of the display lasts (16,667 µs at 60 Hz).
+std::chrono::microseconds displayFramePeriod();
+
+/// Whole milliseconds from `sinceFirst` (time since the first frame began) to the start of the
+/// next frame. A timer may fire a little early; a moment up to a millisecond before a frame
+/// starts counts as that frame, so an early tick is not followed by a second one in the same frame.
+int msUntilNextFrame(std::chrono::microseconds sinceFirst, std::chrono::microseconds period);
 
 }  // namespace platform
