@@ -37,6 +37,16 @@ QByteArray distinctSamples(int count) {
     return pcm;
 }
 
+// A paused SDL device plays silence, and the device is opened paused: a buffer of silence may
+// come before the first sample. That is latency before the first tick, not a gap in the loop.
+QByteArray withoutLeadingSilence(const QByteArray& played, int frameBytes) {
+    qsizetype start = 0;
+    while (start + frameBytes <= played.size() &&
+           played.mid(start, frameBytes).count('\0') == frameBytes)
+        start += frameBytes;
+    return played.mid(start);
+}
+
 }  // namespace
 
 class SoundTest : public QObject {
@@ -65,14 +75,15 @@ private slots:
         QTest::qWait(400);
         player.stop();
         QVERIFY(!player.playing());
-        const QByteArray played = captured();
+        const QByteArray played = withoutLeadingSilence(captured(), 2);
         QVERIFY2(played.size() >= 3 * pcm.size(), qPrintable(QString::number(played.size())));
         for (qsizetype i = 0; i < played.size(); ++i) {
             if (played[i] != pcm[i % pcm.size()])
                 QFAIL(qPrintable(QStringLiteral("byte %1").arg(i)));
         }
+        const qsizetype stoppedAt = captured().size();
         QTest::qWait(200);
-        QCOMPARE(captured().size(), played.size());  // stopped means stopped
+        QCOMPARE(captured().size(), stoppedAt);  // stopped means stopped
     }
 
     void stereoLoopsWholeFrames() {
@@ -81,7 +92,7 @@ private slots:
         player.playLooped(wavOf(pcm, 2));
         QTest::qWait(200);
         player.stop();
-        const QByteArray played = captured();
+        const QByteArray played = withoutLeadingSilence(captured(), 4);
         QVERIFY(played.size() > pcm.size());
         QCOMPARE(played.mid(pcm.size(), 64), pcm.left(64));
     }
