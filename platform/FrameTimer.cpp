@@ -45,7 +45,7 @@ void FrameTimer::setActive(bool active) {
 }
 
 bool FrameTimer::isActive() const {
-    return timer_->isActive();
+    return active_;
 }
 
 microseconds FrameTimer::period() const {
