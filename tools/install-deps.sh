@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-qpa-plugins libgl-dev
   libsdl2-dev libxcb1-dev
   libbenchmark-dev
-  fonts-ipafont-gothic fonts-dejavu-core
+  fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra
   xvfb openbox xdotool wmctrl x11-utils imagemagick
   dbus at-spi2-core python3-pyatspi
   appstream desktop-file-utils
