@@ -3,7 +3,7 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_laps
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include "laps/TimeNotations.h"
 #include "shell/frmStopwatch.h"
@@ -50,11 +50,3 @@ BENCHMARK(BM_LapWith32767Recorded)
     ->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

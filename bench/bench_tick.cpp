@@ -4,7 +4,7 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_tick
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include "shell/frmStopwatch.h"
 
@@ -59,11 +59,3 @@ void BM_DialScreenUpdatesPerSecond(benchmark::State& state) {
 BENCHMARK(BM_DialScreenUpdatesPerSecond)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,9 +1,8 @@
 #include "core/ClipRectangle.h"
 
-#include "platform/Rounding.h"
+#include "core/Rounding.h"
 
 QRect ClipRectangle(const WindowGeometryTwips& w, double twipsPerPixelX, double twipsPerPixelY) {
-    using platform::roundHalfEven;
     const double border = roundHalfEven((w.outerWidth - w.clientWidth) / 2);
     const double left = roundHalfEven((w.left + border) / twipsPerPixelX);
     const double top =

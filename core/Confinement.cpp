@@ -1,6 +1,6 @@
 // Keeping the pointer inside the window while the stopwatch runs.
 #include "core/ClipRectangle.h"
-#include "shell/TrapImpl.h"
+#include "shell/frmStopwatch.h"
 
 void frmStopwatch::confineCursorToClientArea() {
     clipCursor(std::nullopt);

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "platform/RuntimeFailure.h"
+#include "core/RuntimeFailure.h"
 
 int32_t checkedAdd(int32_t a, int32_t b) {
     int32_t sum = 0;

@@ -1,7 +1,7 @@
 // The measuring heart: Start/Stop, Lap/Reset and the behaviour mode. Elapsed time is always
 // recomputed from the counter taken at Start plus the time of earlier runs.
 #include "core/Elapsed.h"
-#include "shell/TrapImpl.h"
+#include "shell/frmStopwatch.h"
 
 int32_t frmStopwatch::currentElapsedMs() const {
     return elapsedMs(env().timeGetTime(), state.startTick, state.accumulatedMs);

@@ -1,6 +1,6 @@
 // Driving the stopwatch without aiming at the buttons: presses and double clicks anywhere on
 // the window map onto Start/Stop and Lap/Reset, by the behaviour mode.
-#include "shell/TrapImpl.h"
+#include "shell/frmStopwatch.h"
 
 namespace {
 constexpr int16_t kLeft = 1;

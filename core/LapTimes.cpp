@@ -1,6 +1,6 @@
 #include "core/LapTimes.h"
 
-#include "platform/RuntimeFailure.h"
+#include "core/RuntimeFailure.h"
 
 int LapTimes::upperBound() const {
     if (!allocated_) throw RuntimeFailure("subscript out of range: lapTimes is absent");

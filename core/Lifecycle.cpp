@@ -1,7 +1,7 @@
 // Start-up and shutdown of the window.
 #include "dial/DialGeometry.h"
 #include "platform/Files.h"
-#include "shell/TrapImpl.h"
+#include "shell/frmStopwatch.h"
 
 void frmStopwatch::Form_Load() {
     trap(4, [this] {

@@ -1,5 +1,5 @@
 // The ticking-sound setting.
-#include "shell/TrapImpl.h"
+#include "shell/frmStopwatch.h"
 
 void frmStopwatch::mnuSoundOn_Click() {
     ApplyPlaySound(1);

@@ -1,8 +1,8 @@
 // The periodic refresh of the readouts while the stopwatch runs. Every tick recomputes from
 // the counter, so the tick rate decides only how smooth the display is.
 #include "core/Elapsed.h"
-#include "platform/NumberFormat.h"
-#include "shell/TrapImpl.h"
+#include "core/NumberFormat.h"
+#include "shell/frmStopwatch.h"
 
 void frmStopwatch::tmrClock_Timer() {
     if (state.running != kTrue) return;
@@ -15,7 +15,7 @@ void frmStopwatch::tmrClock_Timer() {
     };
     runTrapped(13, reportOncePerRun, [this] {
         const int32_t total = currentElapsedMs();
-        if (state.showDigital == 1) lblTime.setCaption(platform::formatSecondsGrouped(total));
+        if (state.showDigital == 1) lblTime.setCaption(formatSecondsGrouped(total));
         if (state.showAnalog == 1) drawRunningDial(total);
     });
 }

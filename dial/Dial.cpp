@@ -2,10 +2,10 @@
 #include <cmath>
 
 #include "core/Elapsed.h"
+#include "core/NumberFormat.h"
+#include "core/Rounding.h"
 #include "dial/DialGeometry.h"
-#include "platform/NumberFormat.h"
-#include "platform/Rounding.h"
-#include "shell/TrapImpl.h"
+#include "shell/frmStopwatch.h"
 
 void frmStopwatch::ApplyAnalogScale(int32_t value) {
     if (value < 1 || value > 3) return;
@@ -28,8 +28,8 @@ void frmStopwatch::mnu30Sec_Click() {
 void frmStopwatch::DrawNumeral(int32_t n) {
     trap(104, [&] {
         if (n <= 0) return;
-        const QPoint tens = NumeralSlotPixel(n % 6);
-        const QString lastTwo = platform::formatZeroPadded5(n).right(2);
+        const QPoint tens = kNumeralSlots.at(std::size_t(n % 6));
+        const QString lastTwo = formatZeroPadded5(n).right(2);
         const double tx = twipsPerPixelX();
         const double ty = twipsPerPixelY();
         for (int i = 0; i < 2; ++i) {
@@ -43,13 +43,14 @@ void frmStopwatch::DrawNumeral(int32_t n) {
 void frmStopwatch::DrawHand(int32_t t) {
     trap(109, [&] {
         const double width = imgWatch.scaleWidth();
-        const double cx = platform::roundHalfEven(width / 2);
-        const double cy = platform::roundHalfEven(imgWatch.scaleHeight() / 2);
+        const double cx = roundHalfEven(width / 2);
+        const double cy = roundHalfEven(imgWatch.scaleHeight() / 2);
         const double radius = width / 2;
         const float theta = HandAngle(t, state.analogScale);
         const double dx = radius * std::cos(theta);
         const double dy = radius * std::sin(theta);
-        const QRgb colour = platform::rgbFromColorValue(state.analogColorRgb);
+        const ColorComponents rgb = ColorComponentsOf(state.analogColorRgb);
+        const QRgb colour = qRgb(rgb.red, rgb.green, rgb.blue);
         const QRgb shadow = qRgb(126, 126, 126);
 
         imgWatch.setFillStyle(platform::PictureBox::Solid);

@@ -1,7 +1,5 @@
 #include "dial/DialGeometry.h"
 
-#include <array>
-
 #include "laps/TimeNotations.h"
 
 double HandDegreesPerMs(int32_t analogScale) {
@@ -44,6 +42,10 @@ int32_t ColorValueFromText(const std::optional<QString>& text) {
     return red + 256 * green + 65536 * blue;
 }
 
+ColorComponents ColorComponentsOf(int32_t value) {
+    return {value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF};
+}
+
 int32_t FrameStartMs(int32_t m) {
     const int32_t frame = FrameInSecond(m);
     return frame == 0 ? 0 : 1000 * frame / 24 + 1;
@@ -54,12 +56,6 @@ float HandAngle(int32_t elapsedMs, int32_t analogScale) {
     if (elapsedMs == 0) return float(-90 * kPi / 180);
     const int32_t snapped = (elapsedMs / 1000) * 1000 + FrameStartMs(elapsedMs % 1000);
     return float((snapped * HandDegreesPerMs(analogScale) - 90) * kPi / 180);
-}
-
-QPoint NumeralSlotPixel(int slot) {
-    static constexpr std::array<QPoint, 6> kSlots{
-        {{110, 15}, {187, 62}, {187, 157}, {110, 201}, {33, 157}, {33, 62}}};
-    return kSlots.at(std::size_t(slot));
 }
 
 int DigitCellLeft(int digit) {

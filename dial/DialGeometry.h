@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -16,6 +17,13 @@ double HandDegreesPerMs(int32_t analogScale);
 /// are ignored. Unset text is 0. Never fails.
 int32_t ColorValueFromText(const std::optional<QString>& text);
 
+struct ColorComponents {
+    int red, green, blue;
+};
+
+/// The components of a colour value red + 256 * green + 65536 * blue.
+ColorComponents ColorComponentsOf(int32_t value);
+
 /// The first millisecond of the 1/24-second frame holding m, 0 <= m <= 999.
 int32_t FrameStartMs(int32_t m);
 
@@ -23,8 +31,10 @@ int32_t FrameStartMs(int32_t m);
 /// clockwise. The time is snapped down to the start of its frame first.
 float HandAngle(int32_t elapsedMs, int32_t analogScale);
 
-/// Top-left pixel of the tens digit of the numeral slot 0..5 (12, 2, 4, 6, 8, 10 o'clock).
-QPoint NumeralSlotPixel(int slot);
+/// Top-left pixels of the tens digits of the numeral slots 0..5 (12, 2, 4, 6, 8, 10 o'clock);
+/// each slot is a block of two 15 x 30 digit cells. The dial face leaves these blocks white.
+inline constexpr std::array<QPoint, 6> kNumeralSlots{
+    {{110, 15}, {187, 62}, {187, 157}, {110, 201}, {33, 157}, {33, 62}}};
 
 /// Left edge, in the digit strip, of the cell holding the digit 0..9 (cells run 1..9, 0).
 int DigitCellLeft(int digit);

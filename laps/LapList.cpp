@@ -4,7 +4,7 @@
 #include <array>
 
 #include "laps/TimeNotations.h"
-#include "shell/TrapImpl.h"
+#include "shell/frmStopwatch.h"
 
 namespace {
 

@@ -1,8 +1,6 @@
 #include "laps/TimeNotations.h"
 
-#include "platform/NumberFormat.h"
-
-using platform::NumberText;
+#include "core/NumberFormat.h"
 
 namespace {
 

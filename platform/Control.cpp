@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
+#include "core/Rounding.h"
+#include "core/RuntimeFailure.h"
 #include "platform/Form.h"
-#include "platform/Rounding.h"
-#include "platform/RuntimeFailure.h"
 
 namespace platform {
 
@@ -12,10 +12,6 @@ Control::Control(Form& form, QWidget* widget, const QString& name, TwipsRect des
     : form_(form), widget_(widget), rect_(design) {
     widget_->setObjectName(name);
     applyGeometry();
-}
-
-QString Control::name() const {
-    return widget_->objectName();
 }
 
 void Control::setAccessibleName(const QString& text) {

@@ -39,7 +39,6 @@ public:
     QWidget* widget() const { return widget_; }
     /// Presses and double clicks on the control, taken before its own behaviour.
     void onMouse(MouseDownHandler onMouseDown, DblClickHandler onDblClick);
-    QString name() const;
     /// What assistive technology calls the control, where its caption doesn't say it.
     void setAccessibleName(const QString& text);
 

@@ -6,7 +6,8 @@
 #include <QScreen>
 #include <QShortcut>
 
-#include "platform/Rounding.h"
+#include "core/Rounding.h"
+#include "platform/WindowStacking.h"
 
 namespace platform {
 
@@ -104,6 +105,18 @@ void Form::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange || event->type() == QEvent::ActivationChange) {
         confinement_->reassert();
     }
+}
+
+void Form::setKeepAbove(bool above) {
+    if (!isVisible()) {
+        // Not on screen yet: the toolkit puts the state on the window when it first maps it.
+        setWindowFlag(Qt::WindowStaysOnTopHint, above);
+        return;
+    }
+    if (requestKeepAbove(*this, above)) return;
+    // Elsewhere only the toolkit's hint is left, which re-shows the window to apply it.
+    setWindowFlag(Qt::WindowStaysOnTopHint, above);
+    show();
 }
 
 void Form::resizeEvent(QResizeEvent* event) {

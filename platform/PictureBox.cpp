@@ -8,9 +8,9 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "core/Rounding.h"
 #include "platform/Accessibility.h"
 #include "platform/Form.h"
-#include "platform/Rounding.h"
 
 namespace platform {
 

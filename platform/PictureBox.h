@@ -45,9 +45,7 @@ public:
     /// A circle outlined in the colour with the current line width, filled per the fill style.
     void circle(double x, double y, double radius, QRgb colour);
 
-    int drawWidth() const { return drawWidth_; }
     void setDrawWidth(int pixels) { drawWidth_ = pixels; }
-    FillStyle fillStyle() const { return fillStyle_; }
     void setFillStyle(FillStyle style) { fillStyle_ = style; }
     void setFillColor(QRgb colour) { fillColor_ = colour; }
 
@@ -98,10 +96,5 @@ private:
 
 /// Loads a picture from the program's resources, the "@2x" version on a high-DPI screen.
 QImage loadPicture(const QString& resourceBaseName);
-
-/// Colour value red + 256 * green + 65536 * blue as a toolkit colour.
-inline QRgb rgbFromColorValue(int32_t value) {
-    return qRgb(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
 
 }  // namespace platform

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QWidget>
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 namespace platform {
 

@@ -29,8 +29,6 @@ public:
     void reassert();
     /// The rectangle asked for, while confining.
     std::optional<QRect> rect() const { return rect_; }
-    /// Whether the grab currently holds.
-    bool holding() const { return holding_; }
 
 private:
     void holdGrab();

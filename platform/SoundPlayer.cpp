@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -43,6 +44,10 @@ bool audioReady() {
 
 /// Decoded samples and the device playing them; the position belongs to the audio thread.
 struct SoundPlayer::Loop {
+    Loop() = default;
+    Loop(const Loop&) = delete;
+    Loop& operator=(const Loop&) = delete;
+
     Uint8* samples = nullptr;
     Uint32 length = 0;
     Uint32 position = 0;

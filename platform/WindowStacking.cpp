@@ -1,11 +1,11 @@
-// Keeping the window above all others through the window manager's standard state
-// (_NET_WM_STATE_ABOVE), changed in place so the window neither flickers nor moves.
+#include "platform/WindowStacking.h"
+
 #include <xcb/xcb.h>
 
 #include <QGuiApplication>
 #include <QWidget>
-
-#include "platform/Form.h"
+#include <cstdlib>
+#include <cstring>
 
 namespace platform {
 
@@ -39,19 +39,11 @@ void sendNetWmStateAbove(xcb_connection_t* connection, xcb_window_t window, bool
 
 }  // namespace
 
-void Form::setKeepAbove(bool above) {
-    if (!isVisible()) {
-        // Not on screen yet: the toolkit puts the state on the window when it first maps it.
-        setWindowFlag(Qt::WindowStaysOnTopHint, above);
-        return;
-    }
-    if (auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-        sendNetWmStateAbove(x11->connection(), xcb_window_t(winId()), above);
-        return;
-    }
-    // Elsewhere only the toolkit's hint is left, which re-shows the window to apply it.
-    setWindowFlag(Qt::WindowStaysOnTopHint, above);
-    show();
+bool requestKeepAbove(QWidget& window, bool above) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11) return false;
+    sendNetWmStateAbove(x11->connection(), xcb_window_t(window.winId()), above);
+    return true;
 }
 
 }  // namespace platform

@@ -1,5 +1,5 @@
 // Keeping the window in front of all others, or not.
-#include "shell/TrapImpl.h"
+#include "shell/frmStopwatch.h"
 
 void frmStopwatch::ApplyWindowFront(int32_t value) {
     if (value != 0 && value != 1) return;

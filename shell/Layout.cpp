@@ -1,7 +1,7 @@
 // Showing and hiding the dial, the readout and the buttons, stacking the shown panels and
 // letting the lap list fill the rest of the window.
 #include "shell/LayoutTable.h"
-#include "shell/TrapImpl.h"
+#include "shell/frmStopwatch.h"
 
 void frmStopwatch::ArrangeControls() {
     trap(105, [this] {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/Rounding.h"
+#include "core/Rounding.h"
 
 std::optional<PanelTops> PanelTopsFor(int32_t showButton, int32_t showDigital, int32_t showAnalog) {
     // Indexed by showButton * 4 + showDigital * 2 + showAnalog. The spacing is not uniform on
@@ -24,6 +24,6 @@ std::optional<PanelTops> PanelTopsFor(int32_t showButton, int32_t showDigital, i
 }
 
 double ListHeightFor(double clientHeight, double listTop) {
-    if (platform::roundHalfEven(clientHeight - listTop) < 1) return 1000;
+    if (roundHalfEven(clientHeight - listTop) < 1) return 1000;
     return std::max(0.0, clientHeight - listTop - kListBottomMargin);
 }

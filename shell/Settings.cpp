@@ -5,7 +5,7 @@
 
 #include "platform/ProfileFile.h"
 #include "shell/SettingsConversion.h"
-#include "shell/TrapImpl.h"
+#include "shell/frmStopwatch.h"
 
 namespace {
 

@@ -2,6 +2,7 @@
 // defined in the folder of the subsystem that owns it (core/, laps/, dial/, shell/).
 #pragma once
 
+#include "core/ErrorTrap.h"
 #include "core/StopwatchState.h"
 #include "platform/Form.h"
 #include "platform/FrameTimer.h"
@@ -141,8 +142,13 @@ private:
 
     /// Shows a trapped failure's box; counts open boxes so the timer never stacks a second one.
     void reportFailure(const QString& text);
+    /// The error trap of a coded handler: a run-time failure inside `body` shows the box with
+    /// `code` and the handler returns normally.
     template <class Body>
-    void trap(int code, Body&& body);
+    void trap(int code, Body&& body) {
+        runTrapped(
+            code, [this](const QString& text) { reportFailure(text); }, std::forward<Body>(body));
+    }
 
     int openMessageBoxes_ = 0;
     /// The timer reports a failing run once, not on every tick.

@@ -1,7 +1,7 @@
 // Draws the program's artwork: the dial face (250 x 250), the digit strip (150 x 30, the digits
 // 1 2 3 4 5 6 7 8 9 0 in 15 x 30 cells) and the window icon, each also at twice the size for
-// high-DPI screens. Fonts come from Debian's fonts-dejavu-core, loaded by file so the output
-// does not depend on the fonts a machine happens to prefer.
+// high-DPI screens. Fonts come from Debian's fonts-dejavu-core and fonts-dejavu-extra, loaded by
+// file so the output does not depend on the fonts a machine happens to prefer.
 //
 //   make_artwork OUTPUT_DIR
 #include <QFile>
@@ -12,6 +12,8 @@
 #include <QPainterPath>
 #include <QtMath>
 #include <cstdio>
+
+#include "dial/DialGeometry.h"
 
 namespace {
 
@@ -48,10 +50,6 @@ void radial(QPainter& painter, double degrees, double from, double to, double wi
     painter.drawLine(onRadius(degrees, from), onRadius(degrees, to));
 }
 
-/// The tens-digit corners of the six numeral blocks, 30 x 30 pixels each.
-const QPoint kNumeralBlocks[6] = {{110, 15},  {187, 62}, {187, 157},
-                                  {110, 201}, {33, 157}, {33, 62}};
-
 QImage face(int scale, const QString& sans) {
     QImage image(250 * scale, 250 * scale, QImage::Format_RGB888);
     image.fill(Qt::white);
@@ -83,7 +81,7 @@ QImage face(int scale, const QString& sans) {
 
     // The numerals are painted on plain white; only the 12 o'clock tick reaches into its block.
     painter.setRenderHint(QPainter::Antialiasing, false);
-    for (const QPoint& block : kNumeralBlocks)
+    for (const QPoint& block : kNumeralSlots)
         painter.fillRect(QRect(block, QSize(30, 30)), Qt::white);
     painter.setRenderHint(QPainter::Antialiasing);
     radial(painter, 0, 106.5, 124.5, 2);

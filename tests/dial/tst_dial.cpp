@@ -39,7 +39,7 @@ QImage numeralBlock(const QImage& strip, const QString& twoDigits) {
 
 /// Pixels of a slot block away from the hand's footprint (the hand is painted over numerals).
 int mismatchesOutsideHand(const QImage& dial, int slot, const QImage& expected, double degrees) {
-    const QPoint corner = NumeralSlotPixel(slot);
+    const QPoint corner = kNumeralSlots.at(std::size_t(slot));
     const double a = degrees * M_PI / 180;
     const QPointF direction(std::sin(a), -std::cos(a));
     int mismatches = 0;
@@ -217,7 +217,7 @@ private slots:
         dial->DrawNumeral(n);
         const QImage& after = dial.image();
         const QImage expected = numeralBlock(dial->imgNumber.picture(), digits);
-        const QRect block(NumeralSlotPixel(slot), QSize(30, 30));
+        const QRect block(kNumeralSlots.at(std::size_t(slot)), QSize(30, 30));
         QCOMPARE(after.copy(block), expected.convertToFormat(after.format()));
         QImage rest = after.copy();
         QPainter(&rest).drawImage(block, before.copy(block));

@@ -5,10 +5,6 @@
 
 #include <cmath>
 
-namespace platform {
-
 inline double roundHalfEven(double value) {
     return std::nearbyint(value);
 }
-
-}  // namespace platform

@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <string_view>
 
-namespace platform {
-
 /// A number's text in a small fixed buffer, built without allocating (the lap list renders
 /// tens of thousands of these per rebuild).
 class NumberText {
@@ -31,13 +29,8 @@ private:
     int start_ = kSize;
 };
 
-inline QString formatGrouped(int64_t value) {
-    return NumberText::grouped(value).toString();
-}
 inline QString formatSecondsGrouped(int32_t ms) {
     return NumberText::secondsGrouped(ms).toString();
 }
 /// "00000": at least five digits, zero-padded. Non-negative values.
 QString formatZeroPadded5(int32_t value);
-
-}  // namespace platform

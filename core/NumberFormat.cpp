@@ -1,6 +1,4 @@
-#include "platform/NumberFormat.h"
-
-namespace platform {
+#include "core/NumberFormat.h"
 
 void NumberText::prependDigits(uint64_t magnitude, bool grouped, int minimumDigits) {
     int written = 0;
@@ -45,5 +43,3 @@ NumberText NumberText::secondsGrouped(int64_t ms) {
 QString formatZeroPadded5(int32_t value) {
     return QStringLiteral("%1").arg(value, 5, 10, QLatin1Char('0'));
 }
-
-}  // namespace platform
