@@ -2,8 +2,7 @@
 # Removes what tools/install.sh placed for the current user, and nothing else: the settings file
 # TamoruWatch.ini stays, and with it the program folder.
 set -euo pipefail
-data="${XDG_DATA_HOME:-$HOME/.local/share}"
-folder="$data/tamoruwatch"
+folder="$HOME/.local/share/tamoruwatch"
 manifest="$folder/installed-files"
 [ -f "$manifest" ] || { echo "TamoruWatch is not installed in $folder" >&2; exit 1; }
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs the built program for a user whose home holds a space and already has files of its
-# own, checks what was placed, then uninstalls and checks that exactly that is gone.
+# Installs from the build folder for a user whose home holds a space and already has files of
+# its own, checks what was placed, then uninstalls and checks that exactly that is gone.
 set -euo pipefail
-program="$1"
+build="$1"
 source_dir="$(cd "$(dirname "$0")/../.." && pwd)"
 root="$(mktemp -d)"
 trap 'rm -rf "$root"' EXIT
@@ -16,7 +16,7 @@ echo "[Desktop Entry]" >"$data/applications/other.desktop"
 snapshot() { (cd "$HOME" && find . | LC_ALL=C sort); }
 before="$(snapshot)"
 
-"$source_dir/tools/install.sh" "$program" >/dev/null
+"$source_dir/tools/install.sh" "$build" >/dev/null
 id=org.tamoruwatch.TamoruWatch
 folder="$data/tamoruwatch"
 for f in "$folder/tamoruwatch" "$folder/tick.wav" "$folder/TamoruWatch.ini" \
@@ -27,7 +27,11 @@ for f in "$folder/tamoruwatch" "$folder/tick.wav" "$folder/TamoruWatch.ini" \
   [ -s "$f" ] || fail "missing $f"
 done
 cmp -s "$folder/TamoruWatch.ini" "$source_dir/assets/TamoruWatch.ini" || fail "default settings differ"
-[ "$(readlink "$HOME/.local/bin/tamoruwatch")" = "$folder/tamoruwatch" ] || fail "no link in ~/.local/bin"
+[ -L "$HOME/.local/bin/tamoruwatch" ] &&
+  [ "$(readlink -f "$HOME/.local/bin/tamoruwatch")" = "$(readlink -f "$folder/tamoruwatch")" ] ||
+  fail "no link in ~/.local/bin"
+grep -q 'TamoruWatch.ini' "$folder/installed-files" && fail "the settings file is listed for removal"
+grep -q '<release version="1.1.0"' "$data/metainfo/$id.metainfo.xml" || fail "no release 1.1.0"
 for size in 16 32 48; do
   identify -format '%wx%h' "$data/icons/hicolor/${size}x$size/apps/tamoruwatch.png" |
     grep -qx "${size}x$size" || fail "icon of size $size is not $size pixels"
@@ -48,11 +52,20 @@ exec_line="$(sed -n 's/^Exec=//p' "$entry")"
 (cd / && QT_QPA_PLATFORM=offscreen timeout 2 "$HOME/.local/bin/tamoruwatch" >"$root/out.log" 2>&1) || true
 grep -q 'CODE' "$root/out.log" && fail "installed program reported: $(cat "$root/out.log")"
 
-# The user's settings survive a reinstall and the uninstall.
-echo "LapType=3" >>"$folder/TamoruWatch.ini"
+# A second install over changed settings keeps them, restores a shipped file the user removed,
+# and lists the same files; the list survives the build folder's own being overwritten.
+sed -i 's/^LapType=.*/LapType=3/' "$folder/TamoruWatch.ini"
+echo "; my note" >>"$folder/TamoruWatch.ini"
 cp "$folder/TamoruWatch.ini" "$root/settings"
-"$source_dir/tools/install.sh" "$program" >/dev/null
+cp "$folder/installed-files" "$root/first-list"
+rm "$folder/tick.wav"
+echo "not a manifest" >"$build/install_manifest.txt"
+"$source_dir/tools/install.sh" "$build" >/dev/null
 cmp -s "$folder/TamoruWatch.ini" "$root/settings" || fail "reinstall replaced the settings"
+[ -s "$folder/tick.wav" ] || fail "reinstall did not restore tick.wav"
+cmp -s "$folder/installed-files" "$root/first-list" ||
+  fail "reinstall changed the list: $(diff "$root/first-list" "$folder/installed-files")"
+echo "not a manifest" >"$build/install_manifest.txt"
 
 "$source_dir/tools/uninstall.sh" >/dev/null
 cmp -s "$folder/TamoruWatch.ini" "$root/settings" || fail "uninstall touched the settings"
