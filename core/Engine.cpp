@@ -82,8 +82,6 @@ void frmStopwatch::mnuBehaviorLap_Click() {
 }
 
 void frmStopwatch::ApplyBehaviorMode(int32_t mode) {
-    if (mode != 0 && mode != 1) return;
-    mnuBehaviorNormal.setChecked(mode == 0);
-    mnuBehaviorLap.setChecked(mode == 1);
+    if (!platform::checkOnly({&mnuBehaviorNormal, &mnuBehaviorLap}, mode)) return;
     state.behaviorMode = mode;
 }

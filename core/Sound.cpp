@@ -9,8 +9,6 @@ void frmStopwatch::mnuSoundOff_Click() {
 }
 
 void frmStopwatch::ApplyPlaySound(int32_t value) {
-    if (value != 0 && value != 1) return;
-    mnuSoundOff.setChecked(value == 0);
-    mnuSoundOn.setChecked(value == 1);
+    if (!platform::checkOnly({&mnuSoundOff, &mnuSoundOn}, value)) return;
     state.playSound = value;
 }

@@ -8,10 +8,7 @@
 #include "shell/frmStopwatch.h"
 
 void frmStopwatch::ApplyAnalogScale(int32_t value) {
-    if (value < 1 || value > 3) return;
-    mnu6Sec.setChecked(value == 1);
-    mnu10Sec.setChecked(value == 2);
-    mnu30Sec.setChecked(value == 3);
+    if (!platform::checkOnly({&mnu6Sec, &mnu10Sec, &mnu30Sec}, value - 1)) return;
     state.analogScale = value;
 }
 

@@ -9,7 +9,6 @@
 namespace {
 
 struct Notation {
-    platform::MenuItem frmStopwatch::*item;
     const char16_t* titleLabel;
     QString (*render)(int32_t ms);
     int errorCode;
@@ -17,10 +16,10 @@ struct Notation {
 
 /// Indexed by lapType - 1.
 const std::array<Notation, 4> kNotations{{
-    {&frmStopwatch::mnuShowSec, u"[秒]", FormatLapSec, 7},
-    {&frmStopwatch::mnuShowHMS, u"[時分秒]", FormatLapHMS, 8},
-    {&frmStopwatch::mnuShowFrame24, u"[コマ数]", FormatLapFrame24, 9},
-    {&frmStopwatch::mnuShowSSK, u"[ﾌﾚｰﾑ:秒:ｺﾏ]", FormatLapSSK, 6},
+    {u"[秒]", FormatLapSec, 7},
+    {u"[時分秒]", FormatLapHMS, 8},
+    {u"[コマ数]", FormatLapFrame24, 9},
+    {u"[ﾌﾚｰﾑ:秒:ｺﾏ]", FormatLapSSK, 6},
 }};
 
 bool isNotation(int32_t n) {
@@ -33,9 +32,7 @@ void frmStopwatch::SetLapType(int32_t notation) {
     if (!isNotation(notation)) return;
     setCaption(QStringLiteral("Tamoru Watch") +
                QString::fromUtf16(kNotations[notation - 1].titleLabel));
-    for (std::size_t i = 0; i < kNotations.size(); ++i) {
-        (this->*kNotations[i].item).setChecked(int32_t(i) == notation - 1);
-    }
+    platform::checkOnly({&mnuShowSec, &mnuShowHMS, &mnuShowFrame24, &mnuShowSSK}, notation - 1);
     state.lapType = notation;
 }
 

@@ -59,4 +59,11 @@ void MenuItem::trigger() {
     action_->trigger();
 }
 
+bool checkOnly(std::initializer_list<MenuItem*> group, int32_t position) {
+    if (position < 0 || position >= int32_t(group.size())) return false;
+    int32_t index = 0;
+    for (MenuItem* item : group) item->setChecked(index++ == position);
+    return true;
+}
+
 }  // namespace platform

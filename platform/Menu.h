@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 
 class QAction;
 class QMenu;
@@ -52,5 +54,9 @@ private:
     QAction* action_;
     bool checked_;
 };
+
+/// For a group of items of which one is chosen: checks the item at `position` (0 for the first)
+/// and clears the others. A position outside the group changes nothing and returns false.
+bool checkOnly(std::initializer_list<MenuItem*> group, int32_t position);
 
 }  // namespace platform

@@ -2,9 +2,7 @@
 #include "shell/frmStopwatch.h"
 
 void frmStopwatch::ApplyWindowFront(int32_t value) {
-    if (value != 0 && value != 1) return;
-    mnuWindowApearanceNormal.setChecked(value == 0);
-    mnuWindowApearanceFront.setChecked(value == 1);
+    if (!platform::checkOnly({&mnuWindowApearanceNormal, &mnuWindowApearanceFront}, value)) return;
     state.windowForceFront = value;
 }
 

@@ -21,33 +21,35 @@ void frmStopwatch::Form_Resize() {
     trap(10, [this] { lstLap.setHeight(ListHeightFor(clientHeight(), lstLap.top())); });
 }
 
-void frmStopwatch::mnuShowButton_Click() {
-    mnuShowButton.setChecked(!mnuShowButton.checked());
-    const bool shown = mnuShowButton.checked();
-    cmdStart.setVisible(shown);
-    cmdLap.setVisible(shown);
-    state.showButton = shown ? 1 : 0;
+void frmStopwatch::toggleView(platform::MenuItem& item, int32_t& setting,
+                              const std::function<void(bool)>& show) {
+    item.setChecked(!item.checked());
+    const bool shown = item.checked();
+    show(shown);
+    setting = shown ? 1 : 0;
     ArrangeControls();
+}
+
+void frmStopwatch::mnuShowButton_Click() {
+    toggleView(mnuShowButton, state.showButton, [this](bool shown) {
+        cmdStart.setVisible(shown);
+        cmdLap.setVisible(shown);
+    });
 }
 
 void frmStopwatch::mnuShowDigitalWatch_Click() {
     trap(12, [this] {
-        mnuShowDigitalWatch.setChecked(!mnuShowDigitalWatch.checked());
-        const bool shown = mnuShowDigitalWatch.checked();
-        lblTime.setVisible(shown);
-        state.showDigital = shown ? 1 : 0;
-        ArrangeControls();
+        toggleView(mnuShowDigitalWatch, state.showDigital,
+                   [this](bool shown) { lblTime.setVisible(shown); });
     });
 }
 
 void frmStopwatch::mnuShowAnalogWatch_Click() {
     trap(11, [this] {
-        mnuShowAnalogWatch.setChecked(!mnuShowAnalogWatch.checked());
-        const bool shown = mnuShowAnalogWatch.checked();
-        // Drawn before it is shown, so the dial never appears with a stale hand.
-        if (shown) DrawHand(state.accumulatedMs);
-        imgWatch.setVisible(shown);
-        state.showAnalog = shown ? 1 : 0;
-        ArrangeControls();
+        toggleView(mnuShowAnalogWatch, state.showAnalog, [this](bool shown) {
+            // Drawn before it is shown, so the dial never appears with a stale hand.
+            if (shown) DrawHand(state.accumulatedMs);
+            imgWatch.setVisible(shown);
+        });
     });
 }

@@ -2,6 +2,8 @@
 // defined in the folder of the subsystem that owns it (core/, laps/, dial/, shell/).
 #pragma once
 
+#include <functional>
+
 #include "core/ErrorTrap.h"
 #include "core/StopwatchState.h"
 #include "platform/Form.h"
@@ -139,6 +141,10 @@ private:
     QString settingsPath() const;
     void drawRestingNumerals();
     void drawRunningDial(int32_t total);
+    /// A view toggle: flips the item's mark, shows or hides its panels, stores the choice and
+    /// arranges the window again.
+    void toggleView(platform::MenuItem& item, int32_t& setting,
+                    const std::function<void(bool)>& show);
 
     /// Shows a trapped failure's box; counts open boxes so the timer never stacks a second one.
     void reportFailure(const QString& text);
