@@ -1,10 +1,10 @@
 #include "platform/FrameTimer.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -19,9 +19,8 @@ constexpr microseconds kEarlyTolerance = std::chrono::milliseconds(1);
 
 }  // namespace
 
-microseconds displayFramePeriod() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double hertz = screen && screen->refreshRate() >= 1 ? screen->refreshRate() : 60.0;
+microseconds framePeriodAt(double hertz) {
+    if (!(hertz >= 1)) hertz = 60.0;
     return microseconds(std::max<long long>(1000, std::llround(1e6 / hertz)));
 }
 
@@ -33,6 +32,7 @@ int msUntilNextFrame(microseconds sinceFirst, microseconds period) {
 
 FrameTimer::FrameTimer(QWidget* window, std::function<void()> handler)
     : QObject(window), window_(window), timer_(new QTimer(this)), handler_(std::move(handler)) {
+    refreshRateOf_ = [](const QScreen& screen) { return screen.refreshRate(); };
     timer_->setTimerType(Qt::PreciseTimer);
     timer_->setSingleShot(true);  // each tick aims at the start of the next frame
     connect(timer_, &QTimer::timeout, this, [this] { tick(); });
@@ -52,7 +52,26 @@ microseconds FrameTimer::period() const {
     return period_;
 }
 
+void FrameTimer::setRefreshRateSource(RefreshRateOf source) {
+    refreshRateOf_ = std::move(source);
+    pace();
+}
+
+microseconds FrameTimer::framePeriod() const {
+    const QScreen* screen = window_->screen();
+    return framePeriodAt(screen ? refreshRateOf_(*screen) : 0.0);
+}
+
+void FrameTimer::followScreenChanges() {
+    // The native window, whose screen Qt reports, exists only once the window is shown.
+    QWindow* native = window_->windowHandle();
+    if (followingScreen_ || !native) return;
+    followingScreen_ = true;
+    connect(native, &QWindow::screenChanged, this, [this] { pace(); });
+}
+
 bool FrameTimer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_ && event->type() == QEvent::Show) followScreenChanges();
     if (watched == window_ && event->type() == QEvent::WindowStateChange) {
         const bool wasMinimised = period_ == kMinimisedPeriod;
         pace();
@@ -67,7 +86,7 @@ void FrameTimer::pace() {
         period_ = microseconds(0);
         return;
     }
-    const microseconds period = window_->isMinimized() ? kMinimisedPeriod : displayFramePeriod();
+    const microseconds period = window_->isMinimized() ? kMinimisedPeriod : framePeriod();
     if (timer_->isActive() && period == period_) return;
     period_ = period;
     firstFrame_ = std::chrono::steady_clock::now();

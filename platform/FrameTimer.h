@@ -1,6 +1,7 @@
 // The clock of a live display. Every tick recomputes what is shown from the millisecond counter,
 // so ticking more often than the screen can show a change only costs: it ticks on the frames of
-// the display (60 times a second at 60 Hz, never twice in one frame) while its window is on
+// the display its window is on (60 times a second at 60 Hz, never twice in one frame, and
+// re-paced when the window moves to a screen with another rate) while the window is on
 // screen, once a second while the window is minimised (ticking at once when it comes back), and
 // not at all while switched off.
 #pragma once
@@ -9,6 +10,7 @@
 #include <chrono>
 #include <functional>
 
+class QScreen;
 class QTimer;
 class QWidget;
 
@@ -16,7 +18,16 @@ namespace platform {
 
 class FrameTimer : public QObject {
 public:
+    /// How a screen's refresh rate in hertz is learnt.
+    using RefreshRateOf = std::function<double(const QScreen&)>;
+
     FrameTimer(QWidget* window, std::function<void()> handler);
+
+    /// Replaces the screens' own reports of their refresh rates (tests give screens rates that
+    /// the offscreen platform cannot).
+    void setRefreshRateSource(RefreshRateOf source);
+    /// One frame of the screen the window is on now.
+    std::chrono::microseconds framePeriod() const;
 
     void setActive(bool active);
     bool isActive() const;
@@ -31,8 +42,11 @@ private:
     void pace();
     void tick();
     void scheduleNextTick();
+    void followScreenChanges();
 
     QWidget* window_;
+    RefreshRateOf refreshRateOf_;
+    bool followingScreen_ = false;
     QTimer* timer_;
     std::function<void()> handler_;
     bool active_ = false;
@@ -40,8 +54,9 @@ private:
     std::chrono::steady_clock::time_point firstFrame_;
 };
 
-/// How long one frame of the display lasts (16,667 µs at 60 Hz).
-std::chrono::microseconds displayFramePeriod();
+/// How long one frame lasts at a refresh rate (16,667 µs at 60 Hz); a screen that reports no
+/// rate counts as 60 Hz.
+std::chrono::microseconds framePeriodAt(double hertz);
 
 /// Whole milliseconds from `sinceFirst` (time since the first frame began) to the start of the
 /// next frame. A timer may fire a little early; a moment up to a millisecond before a frame

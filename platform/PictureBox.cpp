@@ -1,9 +1,7 @@
 #include "platform/PictureBox.h"
 
-#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -16,13 +14,14 @@ namespace platform {
 
 class PictureSurface : public QWidget {
 public:
-    PictureSurface(QWidget* parent, const PictureBox* box) : QWidget(parent), box_(box) {
+    PictureSurface(QWidget* parent, PictureBox* box) : QWidget(parent), box_(box) {
         setAttribute(Qt::WA_OpaquePaintEvent);
         setAccessibleRole(this, QAccessible::Graphic);
     }
 
 protected:
     void paintEvent(QPaintEvent* event) override {
+        box_->followScreen();
         QPainter painter(this);
         const QImage& image = box_->image();
         const QRectF area = event->rect();
@@ -31,7 +30,7 @@ protected:
     }
 
 private:
-    const PictureBox* box_;
+    PictureBox* box_;
 };
 
 namespace {
@@ -41,24 +40,36 @@ QRectF toLogical(const QRect& devicePixels, qreal ratio) {
     return QRectF(QPointF(devicePixels.topLeft()) / ratio, QSizeF(devicePixels.size()) / ratio);
 }
 
-}  // namespace
-
-QImage loadPicture(const QString& resourceBaseName) {
-    const bool highDpi = QGuiApplication::primaryScreen() &&
-                         QGuiApplication::primaryScreen()->devicePixelRatio() > 1;
+/// A picture from the program's resources, the "@2x" version for a high-DPI screen.
+QImage loadPicture(const QString& resourceBaseName, bool highDpi) {
     QImage picture(QStringLiteral(":/assets/%1%2.png")
                        .arg(resourceBaseName, highDpi ? QStringLiteral("@2x") : QString()));
     if (highDpi) picture.setDevicePixelRatio(2);
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 
-PictureBox::PictureBox(Form& form, const QString& name, TwipsRect design, const QImage& picture,
-                       const QColor& background)
+}  // namespace
+
+PictureBox::PictureBox(Form& form, const QString& name, TwipsRect design,
+                       const QString& pictureName, const QColor& background)
     : Control(form, new PictureSurface(form.clientArea(), this), name, design),
       surface_(static_cast<PictureSurface*>(widget())),
-      picture_(picture),
+      pictureName_(pictureName),
       background_(background) {
     resizeImage();
+}
+
+const QImage& PictureBox::picture() const {
+    const bool highDpi = surface_->devicePixelRatioF() > 1;
+    if (!pictureName_.isEmpty() && (picture_.isNull() || pictureIsHighDpi_ != highDpi)) {
+        picture_ = loadPicture(pictureName_, highDpi);
+        pictureIsHighDpi_ = highDpi;
+    }
+    return picture_;
+}
+
+void PictureBox::followScreen() {
+    if (surface_->devicePixelRatioF() != cleared_.devicePixelRatio()) resizeImage();
 }
 
 void PictureBox::setSize(double widthTwips, double heightTwips) {
@@ -74,10 +85,10 @@ void PictureBox::resizeImage() {
     cleared_ = QImage(logical * ratio, QImage::Format_RGB32);
     cleared_.setDevicePixelRatio(ratio);
     cleared_.fill(background_);
-    if (!picture_.isNull()) {
+    if (const QImage& shown = picture(); !shown.isNull()) {
         QPainter painter(&cleared_);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(QRectF(QPointF(0, 0), picture_.deviceIndependentSize()), picture_);
+        painter.drawImage(QRectF(QPointF(0, 0), shown.deviceIndependentSize()), shown);
     }
     image_ = cleared_.copy();
     rendered_.clear();  // the operations are replayed onto the new size, keeping the painting
@@ -86,7 +97,7 @@ void PictureBox::resizeImage() {
 }
 
 void PictureBox::cls() {
-    if (surface_->devicePixelRatioF() != cleared_.devicePixelRatio()) resizeImage();
+    followScreen();
     operations_.clear();
     scheduleScreenUpdate();
 }

@@ -27,8 +27,9 @@ class PictureBox : public Control {
 public:
     enum FillStyle { Solid = 0, Transparent = 1 };
 
-    /// `picture` may carry a device pixel ratio above 1 (an "@2x" image) for sharp copies.
-    PictureBox(Form& form, const QString& name, TwipsRect design, const QImage& picture,
+    /// `pictureName` names the picture in the program's resources (see loadPicture); the box
+    /// shows the "@2x" version while its window is on a high-DPI screen.
+    PictureBox(Form& form, const QString& name, TwipsRect design, const QString& pictureName,
                const QColor& background);
 
     /// The inner size in twips.
@@ -51,8 +52,12 @@ public:
 
     /// What the surface shows, at the device pixel ratio it is held in.
     const QImage& image() const;
-    /// The picture behind the painting (what Cls restores).
-    const QImage& picture() const { return picture_; }
+    /// The picture behind the painting (what Cls restores), in the version for the screen the
+    /// window is on now.
+    const QImage& picture() const;
+    /// Renders again at the surface's pixel ratio when the window has moved to a screen with
+    /// another; the surface calls it before it paints, Cls before it clears.
+    void followScreen();
     /// How many times the surface has asked to be repainted on screen (changed pixels only).
     int screenUpdates() const { return screenUpdates_; }
 
@@ -76,7 +81,9 @@ private:
     void pushToScreenIfChanged();
 
     PictureSurface* surface_;
-    QImage picture_;
+    QString pictureName_;
+    mutable QImage picture_;
+    mutable bool pictureIsHighDpi_ = false;
     QColor background_;
     QImage cleared_;
     std::vector<Operation> operations_;
@@ -93,8 +100,5 @@ private:
     FillStyle fillStyle_ = Transparent;
     QRgb fillColor_ = qRgb(0, 0, 0);
 };
-
-/// Loads a picture from the program's resources, the "@2x" version on a high-DPI screen.
-QImage loadPicture(const QString& resourceBaseName);
 
 }  // namespace platform
