@@ -57,10 +57,19 @@ if XAUTHORITY=/dev/null xdpyinfo >/dev/null 2>&1; then
   exit 1
 fi
 
-openbox >/dev/null 2>&1 &
+openbox >"$work/openbox.log" 2>&1 &
 wm_pid=$!
-for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && break; sleep 0.1; done
-wmctrl -m >/dev/null 2>&1 || { echo "openbox did not start" >&2; exit 1; }
+# A loaded machine (a build beside the tests) may take some seconds.
+for _ in $(seq 300); do
+  wmctrl -m >/dev/null 2>&1 && break
+  kill -0 "$wm_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if ! wmctrl -m >/dev/null 2>&1; then
+  echo "openbox did not start on $DISPLAY:" >&2
+  cat "$work/openbox.log" >&2
+  exit 1
+fi
 
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 mkdir -m 700 "$work/runtime"
