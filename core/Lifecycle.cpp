@@ -1,6 +1,6 @@
 // Start-up and shutdown of the window.
 #include "dial/DialGeometry.h"
-#include "platform/Files.h"
+#include "platform/RegularFile.h"
 #include "shell/frmStopwatch.h"
 
 void frmStopwatch::Form_Load() {
@@ -14,8 +14,10 @@ void frmStopwatch::Form_Load() {
         ApplyWindowFront(state.windowForceFront);
         // A window remembered as kept in front opens in front.
         if (state.windowForceFront == 1) setKeepAbove(true);
-        // A missing or unreadable sound file only means silence; it is never created.
-        state.tickSoundData = platform::readWholeFile(env().appPath + QStringLiteral("/tick.wav"));
+        // A missing or unreadable sound file, or one that isn't a regular file, only means
+        // silence; it is never created.
+        state.tickSoundData = platform::readRegularFile(env().appPath + QStringLiteral("/tick.wav"))
+                                  .value_or(QByteArray());
         imgWatch.setSize(250 * twipsPerPixelX(), 250 * twipsPerPixelY());
         state.analogColorRgb = ColorValueFromText(state.analogColor);
         drawRestingNumerals();

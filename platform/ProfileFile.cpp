@@ -3,32 +3,35 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <vector>
+
+#include "platform/RegularFile.h"
 
 namespace platform {
 
 namespace {
 
-/// One line of the file: its content, and its end including the line terminator.
+/// One line of the file: where its text ends, and where it ends including its line end.
 struct Line {
     qsizetype begin;
     qsizetype contentEnd;
     qsizetype end;
 };
 
-std::vector<Line> splitLines(const QByteArray& data) {
-    std::vector<Line> lines;
-    qsizetype begin = 0;
-    while (begin < data.size()) {
-        const qsizetype newline = data.indexOf('\n', begin);
-        const qsizetype end = newline < 0 ? data.size() : newline + 1;
-        qsizetype contentEnd = newline < 0 ? data.size() : newline;
-        if (contentEnd > begin && data.at(contentEnd - 1) == '\r' && newline >= 0) --contentEnd;
-        lines.push_back({begin, contentEnd, end});
-        begin = end;
-    }
-    return lines;
+/// The line that starts at `begin`. LF and CRLF end a line; a lone CR (old Mac files) is an
+/// ordinary byte, as it always was here, so that no edit can join a CR to a following LF and
+/// merge two lines.
+Line lineAt(const QByteArray& data, qsizetype begin) {
+    const qsizetype newline = data.indexOf('\n', begin);
+    if (newline < 0) return {begin, data.size(), data.size()};
+    const bool crlf = newline > begin && data.at(newline - 1) == '\r';
+    return {begin, crlf ? newline - 1 : newline, newline + 1};
+}
+
+/// The line end to put after `text` when a line follows it: a CR at its end must not become
+/// the first half of a CRLF, so it gets a CRLF of its own.
+QByteArray lineEndAfter(const QByteArray& text, const QByteArray& eol) {
+    return text.endsWith('\r') ? QByteArrayLiteral("\r\n") : eol;
 }
 
 bool isBlank(char c) {
@@ -73,61 +76,59 @@ std::optional<KeyValue> keyValue(QByteArrayView content) {
 
 /// Where the key's lines are, and where a missing key would go.
 struct KeyPlaces {
-    std::vector<std::size_t> keyLines;  // every line of the key in a matching section
-    std::optional<std::size_t> lastLineOfFirstSection;
+    std::vector<Line> keyLines;  // every line of the key in a matching section
+    std::optional<Line> lastLineOfFirstSection;
+    QByteArray lineEnding = QByteArrayLiteral("\n");  // the first line's, for lines we add
 };
 
-KeyPlaces findKey(const QByteArray& data, const std::vector<Line>& lines, QByteArrayView section,
-                  QByteArrayView key) {
+/// One pass over the file that keeps only the lines a read or a write of the key needs.
+KeyPlaces findKey(const QByteArray& data, QByteArrayView section, QByteArrayView key) {
     KeyPlaces places;
     bool inSection = false;
     bool inFirstSection = false;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const QByteArrayView content = contentOf(data, lines[i]);
+    for (qsizetype begin = 0; begin < data.size();) {
+        const Line line = lineAt(data, begin);
+        begin = line.end;
+        if (line.begin == 0 && line.end > line.contentEnd) {
+            places.lineEnding = data.sliced(line.contentEnd, line.end - line.contentEnd);
+        }
+        const QByteArrayView content = contentOf(data, line);
         if (const auto name = sectionName(content)) {
             inSection = sameName(*name, section);
             inFirstSection = inSection && !places.lastLineOfFirstSection;
-            if (inFirstSection) places.lastLineOfFirstSection = i;
+            if (inFirstSection) places.lastLineOfFirstSection = line;
             continue;
         }
-        if (inFirstSection && !trimmed(content).isEmpty()) places.lastLineOfFirstSection = i;
         if (!inSection) continue;
+        if (inFirstSection && !trimmed(content).isEmpty()) places.lastLineOfFirstSection = line;
         if (const auto pair = keyValue(content); pair && sameName(pair->key, key)) {
-            places.keyLines.push_back(i);
+            places.keyLines.push_back(line);
         }
     }
     return places;
 }
 
-QByteArray lineEnding(const QByteArray& data) {
-    const qsizetype newline = data.indexOf('\n');
-    return newline > 0 && data.at(newline - 1) == '\r' ? QByteArray("\r\n") : QByteArray("\n");
-}
-
-QByteArray withKeyWritten(const QByteArray& data, QByteArrayView section, QByteArrayView key,
-                          const std::optional<QByteArray>& value) {
-    const std::vector<Line> lines = splitLines(data);
-    const KeyPlaces places = findKey(data, lines, section, key);
-    const QByteArray eol = lineEnding(data);
+QByteArray withKeyWritten(const QByteArray& data, const KeyPlaces& places, QByteArrayView section,
+                          QByteArrayView key, const std::optional<QByteArray>& value) {
+    const QByteArray& eol = places.lineEnding;
     const QByteArray keyLine = key.toByteArray() + '=' + value.value_or(QByteArray());
     QByteArray out = data;
     if (!value) {
-        for (auto it = places.keyLines.rbegin(); it != places.keyLines.rend(); ++it) {
-            out.remove(lines[*it].begin, lines[*it].end - lines[*it].begin);
+        for (auto line = places.keyLines.rbegin(); line != places.keyLines.rend(); ++line) {
+            out.remove(line->begin, line->end - line->begin);
         }
     } else if (!places.keyLines.empty()) {
-        const Line& line = lines[places.keyLines.front()];
+        const Line& line = places.keyLines.front();
         const qsizetype textStart = contentOf(data, line).data() - data.constData();
         out.replace(textStart, line.contentEnd - textStart, keyLine);
-    } else if (places.lastLineOfFirstSection) {
-        const Line& line = lines[*places.lastLineOfFirstSection];
-        if (line.contentEnd == line.end) {  // the last line of the file, without a line end
-            out.insert(line.end, eol + keyLine);
+    } else if (const auto& last = places.lastLineOfFirstSection) {
+        if (last->contentEnd == last->end) {  // the last line of the file, without a line end
+            out.insert(last->end, lineEndAfter(data, eol) + keyLine);
         } else {
-            out.insert(line.end, keyLine + eol);
+            out.insert(last->end, keyLine + eol);
         }
     } else {
-        if (!out.isEmpty() && !out.endsWith('\n')) out += eol;
+        if (!out.isEmpty() && !out.endsWith('\n')) out += lineEndAfter(out, eol);
         out += '[' + section.toByteArray() + ']' + eol + keyLine + eol;
     }
     return out;
@@ -142,43 +143,47 @@ bool writeProtected(const QFileInfo& info) {
     return !info.isWritable() || !(info.permissions() & anyWriteBit);
 }
 
+/// A link that leads out of the program's folder to a file that is not a settings file (no
+/// section of ours in it) is never written: as root, that could be any file on the system.
+bool foreignLinkTarget(const QString& path, const QString& target, const KeyPlaces& places) {
+    if (places.lastLineOfFirstSection) return false;
+    return QFileInfo(path).absoluteDir().canonicalPath() != QFileInfo(target).absolutePath();
+}
+
 }  // namespace
 
 QByteArray readProfileString(const QString& path, const QByteArray& section, const QByteArray& key,
                              const QByteArray& fallback) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return fallback;
-    const QByteArray data = file.readAll();
-    const std::vector<Line> lines = splitLines(data);
-    const KeyPlaces places = findKey(data, lines, section, key);
+    const std::optional<QByteArray> data = readRegularFile(path);
+    if (!data) return fallback;
+    const KeyPlaces places = findKey(*data, section, key);
     if (places.keyLines.empty()) return fallback;
-    QByteArrayView value = keyValue(contentOf(data, lines[places.keyLines.front()]))->value;
+    QByteArrayView value = keyValue(contentOf(*data, places.keyLines.front()))->value;
     if (const qsizetype nul = value.indexOf('\0'); nul >= 0) value = value.first(nul);
     return value.first(std::min(value.size(), kProfileValueLimit)).toByteArray();
 }
 
 bool writeProfileString(const QString& path, const QByteArray& section, const QByteArray& key,
-                        const std::optional<QByteArray>& value) {
-    const QFileInfo target(path);
-    if (!target.dir().exists() || writeProtected(QFileInfo(target.absolutePath()))) return false;
+                        const std::optional<QByteArray>& value, const FileSystemCalls& calls) {
+    const std::optional<QString> target = writeTargetFor(path);
+    if (!target) return false;
+    const QFileInfo info(*target);
+    if (!info.dir().exists() || writeProtected(QFileInfo(info.absolutePath()))) return false;
+    const bool exists = info.exists();
     QByteArray data;
-    QFile existing(path);
-    if (existing.exists()) {
-        if (writeProtected(target) || !existing.open(QIODevice::ReadOnly)) return false;
-        data = existing.readAll();
-        existing.close();
+    if (exists) {
+        std::optional<QByteArray> old =
+            writeProtected(info) ? std::nullopt : readRegularFile(*target);
+        if (!old) return false;
+        data = std::move(*old);
     } else if (!value) {
         return true;  // nothing to remove
     }
-    const QByteArray updated = withKeyWritten(data, section, key, value);
-    if (updated == data && existing.exists()) return true;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(updated) != updated.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const KeyPlaces places = findKey(data, section, key);
+    if (exists && foreignLinkTarget(path, *target, places)) return false;
+    const QByteArray updated = withKeyWritten(data, places, section, key, value);
+    if (exists && updated == data) return true;
+    return replaceFileContent(*target, updated, calls) == 0;
 }
 
 }  // namespace platform

@@ -1,11 +1,17 @@
+#include <fcntl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
 
 #include "platform/ProfileFile.h"
+#include "platform/RegularFile.h"
 
 using platform::readProfileString;
 using platform::writeProfileString;
@@ -117,6 +123,12 @@ private slots:
         QTest::newRow("no value removes every line of the key")
             << QByteArray("[S]\nk=1\nx=2\n[T]\nk=3\n[s]\nK=4\n") << QByteArray("k") << QByteArray()
             << true << QByteArray("[S]\nx=2\n[T]\nk=3\n[s]\n");
+        QTest::newRow("a lone CR at the end stays an ordinary byte")
+            << QByteArray("[S]\rx=1\r") << QByteArray("k") << QByteArray("v") << false
+            << QByteArray("[S]\rx=1\r\r\nk=v");
+        QTest::newRow("a new section after a lone CR")
+            << QByteArray("[T]\ry=2\r") << QByteArray("k") << QByteArray("v") << false
+            << QByteArray("[T]\ry=2\r\r\n[S]\nk=v\n");
         QTest::newRow("keeps a byte order mark")
             << QByteArray("\xEF\xBB\xBF[S]\nk=1\n") << QByteArray("k") << QByteArray("2") << false
             << QByteArray("\xEF\xBB\xBF[S]\nk=2\n");
@@ -175,6 +187,133 @@ private slots:
         QVERIFY(before.st_ino != after.st_ino);
         QCOMPARE(oldHandle.readAll(), QByteArray("[S]\nk=1\n"));
         QCOMPARE(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("t.ini")});
+    }
+
+    // Each step of a replacement can fail (a full disk, a flaky network file system); whichever
+    // it is, the old file stays byte for byte and no temporary file is left.
+    void aFailedWriteChangesNothing_data() {
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<bool>("existing");
+        for (const char* step :
+             {"open", "short write", "no progress", "fsync", "close", "rename"}) {
+            QTest::addRow("%s, existing file", step) << QString::fromLatin1(step) << true;
+            QTest::addRow("%s, new file", step) << QString::fromLatin1(step) << false;
+        }
+    }
+    void aFailedWriteChangesNothing() {
+        QFETCH(QString, failing);
+        QFETCH(bool, existing);
+        static QString step;
+        step = failing;
+        platform::FileSystemCalls calls = platform::systemFileCalls();
+        calls.open = [](const char* path, int flags, mode_t mode) {
+            if (step == QLatin1String("open") && (flags & O_CREAT)) return errno = EACCES, -1;
+            return ::open(path, flags, mode);
+        };
+        calls.write = [](int fd, const void* data, std::size_t size) -> ssize_t {
+            if (step == QLatin1String("short write"))
+                return ::write(fd, data, size / 2) >= 0 ? (errno = ENOSPC, -1) : -1;
+            if (step == QLatin1String("no progress")) return 0;
+            return ::write(fd, data, size);
+        };
+        calls.fsync = [](int fd) {
+            return step == QLatin1String("fsync") ? (::fsync(fd), errno = EIO, -1) : ::fsync(fd);
+        };
+        calls.close = [](int fd) {
+            return step == QLatin1String("close") ? (::close(fd), errno = EIO, -1) : ::close(fd);
+        };
+        calls.rename = [](const char* from, const char* to) {
+            return step == QLatin1String("rename") ? (errno = EXDEV, -1) : ::rename(from, to);
+        };
+        const QByteArray before("; mine\n[S]\nk=1\n");
+        if (existing) put(path_, before);
+        QVERIFY(!writeProfileString(path_, "S", "k", QByteArray("2"), calls));
+        QCOMPARE(contents(path_), existing ? before : QByteArray("<missing>"));
+        QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
+                 existing ? QStringList{QStringLiteral("t.ini")} : QStringList());
+    }
+
+    void theFileKeepsItsPermissions() {
+        put(path_, "[S]\nk=1\n");
+        const QByteArray name = QFile::encodeName(path_);
+        QCOMPARE(chmod(name.constData(), 0640), 0);
+        QVERIFY(writeProfileString(path_, "S", "k", QByteArray("2")));
+        struct stat info {};
+        QCOMPARE(stat(name.constData(), &info), 0);
+        QCOMPARE(info.st_mode & 07777, mode_t(0640));
+    }
+
+    // A FIFO must not block the reader (nobody writes to it) and nothing but a regular file is
+    // ever written or replaced.
+    void onlyRegularFilesAreReadOrWritten_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char* kind :
+             {"fifo", "socket", "directory", "link to /dev/zero", "link to fifo"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void onlyRegularFilesAreReadOrWritten() {
+        QFETCH(QString, kind);
+        const QByteArray name = QFile::encodeName(path_);
+        const QString fifo = dir_.filePath(QStringLiteral("fifo"));
+        QFile::remove(fifo);
+        if (kind == QLatin1String("fifo")) QCOMPARE(mkfifo(name.constData(), 0600), 0);
+        if (kind == QLatin1String("directory")) QVERIFY(QDir().mkdir(path_));
+        if (kind == QLatin1String("link to /dev/zero"))
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path_));
+        if (kind == QLatin1String("link to fifo")) {
+            QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+            QVERIFY(QFile::link(fifo, path_));
+        }
+        int listening = -1;
+        if (kind == QLatin1String("socket")) {
+            listening = socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            qstrncpy(address.sun_path, name.constData(), sizeof address.sun_path);
+            QCOMPARE(bind(listening, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+        }
+        QCOMPARE(readProfileString(path_, "S", "k", "ERROR"), QByteArray("ERROR"));
+        QVERIFY(!platform::readRegularFile(path_));
+        QVERIFY(!writeProfileString(path_, "S", "k", QByteArray("2")));
+        const QFileInfo after(path_);
+        QVERIFY(!after.isFile() || after.isSymLink());
+        if (listening >= 0) ::close(listening);
+        QFile::remove(path_);
+        QDir().rmdir(path_);
+        QFile::remove(fifo);
+    }
+
+    // Written through a link, the link stays a link and its target gets the change.
+    void aLinkIsWrittenThrough() {
+        const QString target = dir_.filePath(QStringLiteral("real.ini"));
+        put(target, "[S]\nk=1\n");
+        QVERIFY(QFile::link(target, path_));
+        QVERIFY(writeProfileString(path_, "S", "k", QByteArray("2")));
+        QVERIFY(QFileInfo(path_).isSymLink());
+        QCOMPARE(contents(target), QByteArray("[S]\nk=2\n"));
+        QFile::remove(target);
+    }
+
+    void aDanglingLinkReadsAsMissingAndIsNeverWritten() {
+        const QString target = dir_.filePath(QStringLiteral("gone.ini"));
+        QVERIFY(QFile::link(target, path_));
+        QCOMPARE(readProfileString(path_, "S", "k", "ERROR"), QByteArray("ERROR"));
+        QVERIFY(!writeProfileString(path_, "S", "k", QByteArray("2")));
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(QFileInfo(path_).isSymLink());
+    }
+
+    // As root, a link to any file on the system could otherwise get our section appended.
+    void aLinkOutOfTheFolderToAForeignFileIsNotWritten() {
+        QTemporaryDir elsewhere;
+        const QString foreign = elsewhere.filePath(QStringLiteral("passwd"));
+        put(foreign, "root:x:0:0:root:/root:/bin/bash\n");
+        QVERIFY(QFile::link(foreign, path_));
+        QVERIFY(!writeProfileString(path_, "S", "k", QByteArray("2")));
+        QCOMPARE(contents(foreign), QByteArray("root:x:0:0:root:/root:/bin/bash\n"));
+        put(foreign, "[S]\nk=1\n");  // a settings file kept elsewhere on purpose is fine
+        QVERIFY(writeProfileString(path_, "S", "k", QByteArray("2")));
+        QCOMPARE(contents(foreign), QByteArray("[S]\nk=2\n"));
     }
 };
 

@@ -22,7 +22,8 @@ public:
         QByteArray data;
         if (chance(10)) data += "\xEF\xBB\xBF";
         const int lines = int(random_.bounded(40));
-        for (int i = 0; i < lines; ++i) data += line() + (chance(15) ? "\r\n" : "\n");
+        for (int i = 0; i < lines; ++i)
+            data += line() + (chance(15) ? "\r\n" : chance(10) ? "\r" : "\n");
         if (chance(30) && data.endsWith('\n')) data.chop(data.endsWith("\r\n") ? 2 : 1);
         return data;
     }
