@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
-# The sound library must not take over the signals: a running stopwatch with its sound
-# started still ends at once on Ctrl-C (SIGINT) and on kill (SIGTERM).
+# Killed (SIGTERM), interrupted (Ctrl-C, SIGINT) or hung up (a closed terminal, SIGHUP), the
+# program closes as through its own 終了: the running sound stops, the settings changed in the
+# run are saved, and it exits with status 0. The sound library must not take over the signals.
 source "$(dirname "$0")/lib.sh"
 
-for signal in INT TERM; do
+for signal in INT TERM HUP; do
+  cp "$source_dir/assets/TamoruWatch.ini" "$work/"
   start_program
-  click_client 62 316      # Start, with sound on
+  choose_menu $menu_window_x Down Down Return   # 常に手前に表示: a change to save
+  click_client 62 316                           # Start, with sound on
   sleep 0.8
   kill -s "$signal" "$pid"
   for _ in $(seq 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
   kill -0 "$pid" 2>/dev/null && fail "still running 3 s after SIG$signal"
-  wait "$pid" 2>/dev/null || true
+  status=0
+  wait "$pid" || status=$?
   pid=""
+  [ "$status" = 0 ] || fail "SIG$signal: exit status $status, not 0"
+  grep -qx 'WindowForceFront=1' "$work/TamoruWatch.ini" || fail "SIG$signal: the change was lost"
 done
 echo "desktop signals: passed"
