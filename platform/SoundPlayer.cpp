@@ -5,8 +5,10 @@
 #include <dlfcn.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace platform {
 
@@ -40,73 +42,147 @@ bool audioReady() {
     return ready;
 }
 
-}  // namespace
+void sayNoDevice() {
+    static bool said = false;
+    if (!said) std::fprintf(stderr, "TamoruWatch: no sound (%s)\n", SDL_GetError());
+    said = true;
+}
 
-/// Decoded samples and the device playing them; the position belongs to the audio thread.
-struct SoundPlayer::Loop {
-    Loop() = default;
-    Loop(const Loop&) = delete;
-    Loop& operator=(const Loop&) = delete;
+/// Ordinary rates are played as they are; a file at an absurd rate (1 Hz, say) is resampled,
+/// since a device at that rate would take minutes per buffer and Stop would wait for it.
+int deviceRateFor(int fileRate) {
+    return std::clamp(fileRate, 8000, 192000);
+}
 
+/// About 5 ms of sound per buffer: Start is heard that soon, and Stop is silent that soon.
+Uint16 bufferFramesFor(int rate) {
+    Uint16 frames = 64;
+    while (frames < 4096 && frames * 200 < rate) frames *= 2;
+    return frames;
+}
+
+struct DecodedWav {
+    SDL_AudioSpec format{};
+    std::vector<Uint8> samples;
+};
+
+/// The image's samples in the device's format, cut to whole sample frames so that the loop
+/// never shifts between channels. Empty when the image can't be decoded.
+std::vector<Uint8> convertedSamples(const DecodedWav& wav, const SDL_AudioSpec& device) {
+    SDL_AudioCVT cvt;
+    if (SDL_BuildAudioCVT(&cvt, wav.format.format, wav.format.channels, wav.format.freq,
+                          device.format, device.channels, device.freq) < 0) {
+        return {};
+    }
+    std::vector<Uint8> buffer(wav.samples.size() * std::size_t(std::max(cvt.len_mult, 1)));
+    std::memcpy(buffer.data(), wav.samples.data(), wav.samples.size());
+    cvt.buf = buffer.data();
+    cvt.len = int(wav.samples.size());
+    if (cvt.needed && SDL_ConvertAudio(&cvt) != 0) return {};
+    buffer.resize(std::size_t(cvt.needed ? cvt.len_cvt : cvt.len));
+    const std::size_t frameBytes =
+        std::size_t(SDL_AUDIO_BITSIZE(device.format) / 8) * device.channels;
+    buffer.resize(buffer.size() - buffer.size() % frameBytes);
+    return buffer;
+}
+
+std::optional<DecodedWav> decode(const QByteArray& image) {
+    DecodedWav wav;
     Uint8* samples = nullptr;
     Uint32 length = 0;
-    Uint32 position = 0;
-    SDL_AudioDeviceID device = 0;
+    SDL_RWops* source = SDL_RWFromConstMem(image.constData(), int(image.size()));
+    if (!SDL_LoadWAV_RW(source, 1, &wav.format, &samples, &length)) return std::nullopt;
+    wav.samples.assign(samples, samples + length);
+    SDL_FreeWAV(samples);
+    return wav;
+}
 
-    ~Loop() {
-        if (device) SDL_CloseAudioDevice(device);  // waits for a running callback to finish
-        if (samples) SDL_FreeWAV(samples);
+}  // namespace
+
+/// An open device and the converted samples it loops. The device runs from opening to
+/// destruction; Stop only tells its callback to write silence, so Stop never waits for the audio
+/// thread, and the next Start begins at the first sample of the very next buffer.
+struct SoundPlayer::Device {
+    Device() = default;
+    Device(const Device&) = delete;
+    Device& operator=(const Device&) = delete;
+    ~Device() {
+        if (id) SDL_CloseAudioDevice(id);  // waits at most one short buffer
     }
 
+    SDL_AudioDeviceID id = 0;
+    SDL_AudioSpec format{};
+    std::vector<Uint8> samples;
+    std::atomic<bool> sounding{false};
+    std::atomic<bool> restart{false};
+    std::size_t position = 0;  // the audio thread's own
+
     static void fill(void* self, Uint8* stream, int length) {
-        auto* loop = static_cast<Loop*>(self);
+        auto* device = static_cast<Device*>(self);
+        if (!device->sounding.load(std::memory_order_acquire)) {
+            std::memset(stream, device->format.silence, std::size_t(length));
+            return;
+        }
+        if (device->restart.exchange(false, std::memory_order_acq_rel)) device->position = 0;
+        const std::size_t size = device->samples.size();
         while (length > 0) {
-            const Uint32 chunk = std::min<Uint32>(Uint32(length), loop->length - loop->position);
-            std::memcpy(stream, loop->samples + loop->position, chunk);
-            loop->position = (loop->position + chunk) % loop->length;
+            const std::size_t chunk = std::min(std::size_t(length), size - device->position);
+            std::memcpy(stream, device->samples.data() + device->position, chunk);
+            device->position = (device->position + chunk) % size;
             stream += chunk;
             length -= int(chunk);
         }
     }
+
+    static std::unique_ptr<Device> open(const QByteArray& image) {
+        const std::optional<DecodedWav> wav = decode(image);
+        if (!wav) return nullptr;
+        auto device = std::make_unique<Device>();
+        SDL_AudioSpec wanted = wav->format;
+        wanted.freq = deviceRateFor(wav->format.freq);
+        wanted.samples = bufferFramesFor(wanted.freq);
+        wanted.callback = &Device::fill;
+        wanted.userdata = device.get();
+        // The device takes the file's own format where it can; SDL converts for the hardware
+        // if it must, so the samples handed over are the file's, unchanged.
+        device->id = SDL_OpenAudioDevice(nullptr, 0, &wanted, &device->format, 0);
+        if (!device->id) {
+            sayNoDevice();
+            return nullptr;
+        }
+        device->samples = convertedSamples(*wav, device->format);
+        if (device->samples.empty()) return nullptr;
+        SDL_PauseAudioDevice(device->id, 0);
+        return device;
+    }
 };
 
 SoundPlayer::SoundPlayer() = default;
-SoundPlayer::~SoundPlayer() {
-    stop();
-}
+SoundPlayer::~SoundPlayer() = default;
 
 void SoundPlayer::playLooped(const QByteArray& wavImage) {
     stop();
     if (wavImage.isEmpty() || !audioReady()) return;
-    auto loop = std::make_unique<Loop>();
-    SDL_AudioSpec format{};
-    SDL_RWops* source = SDL_RWFromConstMem(wavImage.constData(), int(wavImage.size()));
-    if (!SDL_LoadWAV_RW(source, 1, &format, &loop->samples, &loop->length)) return;
-    // Whole sample frames only, so the loop never shifts between channels.
-    const Uint32 frameBytes = Uint32(SDL_AUDIO_BITSIZE(format.format) / 8) * format.channels;
-    if (frameBytes > 0) loop->length -= loop->length % frameBytes;
-    if (loop->length == 0) return;
-    format.callback = &Loop::fill;
-    format.userdata = loop.get();
-    // The device takes the file's own format; SDL converts for the hardware if it must, so
-    // the samples handed over are the file's, unchanged.
-    loop->device = SDL_OpenAudioDevice(nullptr, 0, &format, nullptr, 0);
-    if (!loop->device) {
-        static bool said = false;
-        if (!said) std::fprintf(stderr, "TamoruWatch: no sound (%s)\n", SDL_GetError());
-        said = true;
-        return;
+    const bool sameImage =
+        device_ && image_.constData() == wavImage.constData() && image_.size() == wavImage.size();
+    if (!sameImage) {
+        device_.reset();
+        image_ = wavImage;
+        device_ = Device::open(wavImage);
     }
-    SDL_PauseAudioDevice(loop->device, 0);
-    loop_ = std::move(loop);
+    if (!device_) return;
+    device_->restart.store(true, std::memory_order_release);
+    device_->sounding.store(true, std::memory_order_release);
+    playing_ = true;
 }
 
 void SoundPlayer::stop() {
-    loop_.reset();
+    if (device_) device_->sounding.store(false, std::memory_order_release);
+    playing_ = false;
 }
 
 bool SoundPlayer::playing() const {
-    return loop_ != nullptr;
+    return playing_;
 }
 
 }  // namespace platform

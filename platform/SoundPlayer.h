@@ -14,17 +14,20 @@ public:
     SoundPlayer(const SoundPlayer&) = delete;
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
-    /// Starts looping the decoded samples of `wavImage`, unchanged, and returns at once. Stops
-    /// any sound playing first. A WAV that can't be decoded or holds no samples, or a machine
-    /// without an audio device, plays nothing and raises nothing.
+    /// Starts looping the samples of `wavImage` from their beginning and returns at once. Stops
+    /// any sound playing first. The image is decoded and converted to the device's format once:
+    /// playing the same image again reuses it. A WAV that can't be decoded or holds no samples,
+    /// or a machine without an audio device, plays nothing and raises nothing.
     void playLooped(const QByteArray& wavImage);
-    /// Stops any sound this player started; returns promptly.
+    /// Silences the loop at once; never waits for the audio thread.
     void stop();
     bool playing() const;
 
 private:
-    struct Loop;
-    std::unique_ptr<Loop> loop_;
+    struct Device;
+    std::unique_ptr<Device> device_;
+    QByteArray image_;  // the image the device holds, kept so that its identity stays unique
+    bool playing_ = false;
 };
 
 }  // namespace platform
