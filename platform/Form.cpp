@@ -5,9 +5,11 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
+#include <QWindow>
 
 #include "core/Rounding.h"
 #include "platform/WindowStacking.h"
+#include "shell/WindowPlacement.h"
 
 namespace platform {
 
@@ -31,7 +33,8 @@ Form::Form(Environment env, const QString& caption, const QColor& background)
 void Form::setClientSize(double widthTwips, double heightTwips) {
     const int width = int(roundHalfEven(widthTwips / twipsPerPixelX()));
     const int height = int(roundHalfEven(heightTwips / twipsPerPixelY()));
-    resize(width, height + menuBar()->heightForWidth(width));
+    designSize_ = QSize(width, height + menuBar()->heightForWidth(width));
+    resize(designSize_);
     layout()->activate();  // place the client area now, so twips read right before the first show
 }
 
@@ -62,9 +65,27 @@ double Form::clientHeight() const {
 }
 
 void Form::showCentered() {
-    const QRect available = screen()->availableGeometry();
-    move(available.center() - rect().center());
+    placeOnScreen(QMargins());
     show();
+    // The window manager's frame is known only once it has framed the window.
+    awaitingFrame_ = true;
+}
+
+void Form::placeOnScreen(const QMargins& frame) {
+    const int menuHeight = menuBar()->heightForWidth(designSize_.width());
+    const int shortest = menuHeight + int(roundHalfEven(shortestClientHeight() / twipsPerPixelY()));
+    const QRect placed = placeWindow(screen()->availableGeometry(), frame, designSize_.width(),
+                                     designSize_.height(), shortest);
+    resize(placed.size());
+    move(placed.topLeft() - QPoint(frame.left(), frame.top()));  // where the frame goes
+}
+
+void Form::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (!awaitingFrame_ || frame.isNull()) return;
+    awaitingFrame_ = false;
+    placeOnScreen(frame);
 }
 
 void Form::clipCursor(const std::optional<QRect>& screenRect) {

@@ -44,7 +44,8 @@ public:
     /// The widget that holds the controls; everything on it is positioned in client pixels.
     QWidget* clientArea() const { return client_; }
 
-    /// Centres the window on its screen and shows it.
+    /// Shows the window centred in its screen's available area, with its title bar and menu bar
+    /// inside it: a screen too low for the design height gets a lower window.
     void showCentered();
 
     /// ClipCursor: keeps the mouse pointer in a screen rectangle (never beyond the client
@@ -69,6 +70,10 @@ protected:
     /// the menu bar is complete, since its height counts.
     void setClientSize(double widthTwips, double heightTwips);
 
+    /// The client height, in twips, the window never goes below when it must open lower than
+    /// designed: what the panels above the part that may shrink need.
+    virtual double shortestClientHeight() const { return clientHeight(); }
+
     /// Raised when the window is closing, by the user or by close(); the window always closes.
     virtual void Form_Unload() {}
     /// Raised whenever the size of the window changes, also when it is first shown.
@@ -77,12 +82,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     Environment env_;
     QWidget* client_;
     std::unique_ptr<PointerConfinement> confinement_;
     bool unloaded_ = false;
+    QSize designSize_;
+    bool awaitingFrame_ = false;
+
+    void placeOnScreen(const QMargins& frame);
 };
 
 }  // namespace platform

@@ -18,7 +18,11 @@ void frmStopwatch::ArrangeControls() {
 }
 
 void frmStopwatch::Form_Resize() {
-    trap(10, [this] { lstLap.setHeight(ListHeightFor(clientHeight(), lstLap.top())); });
+    trap(10, [this] {
+        const std::optional<double> height = ListHeightFor(clientHeight(), lstLap.top());
+        if (height) lstLap.setHeight(*height);
+        lstLap.setVisible(height.has_value());
+    });
 }
 
 void frmStopwatch::toggleView(platform::MenuItem& item, int32_t& setting,

@@ -1,6 +1,5 @@
 #include "shell/LayoutTable.h"
 
-#include <algorithm>
 #include <array>
 
 #include "core/Rounding.h"
@@ -23,7 +22,9 @@ std::optional<PanelTops> PanelTopsFor(int32_t showButton, int32_t showDigital, i
     return kRows[std::size_t(showButton * 4 + showDigital * 2 + showAnalog)];
 }
 
-double ListHeightFor(double clientHeight, double listTop) {
+std::optional<double> ListHeightFor(double clientHeight, double listTop) {
     if (roundHalfEven(clientHeight - listTop) < 1) return 1000;
-    return std::max(0.0, clientHeight - listTop - kListBottomMargin);
+    const double height = clientHeight - listTop - kListBottomMargin;
+    if (height < 0) return std::nullopt;
+    return height;
 }

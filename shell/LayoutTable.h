@@ -17,6 +17,7 @@ std::optional<PanelTops> PanelTopsFor(int32_t showButton, int32_t showDigital, i
 constexpr double kListBottomMargin = 60;
 
 /// The list's height in twips for a client area of height `clientHeight` and a list whose top
-/// is `listTop`: the rest of the client area less the bottom margin, never negative; 1000 when
-/// the list starts below the client area altogether.
-double ListHeightFor(double clientHeight, double listTop);
+/// is `listTop`: the rest of the client area less the bottom margin; 1000 when the list starts
+/// below the client area altogether; none (the list is not shown) when the rest is less than
+/// the margin, since a list can't have a negative height.
+std::optional<double> ListHeightFor(double clientHeight, double listTop);

@@ -108,6 +108,7 @@ public:
     // Layout and view toggles (shell/Layout.cpp).
     void ArrangeControls();
     void Form_Resize() override;
+    double shortestClientHeight() const override { return lstLap.top(); }
     void mnuShowButton_Click();
     void mnuShowDigitalWatch_Click();
     void mnuShowAnalogWatch_Click();

@@ -79,17 +79,19 @@ private slots:
     void listHeightRule_data() {
         QTest::addColumn<double>("client");
         QTest::addColumn<double>("top");
-        QTest::addColumn<double>("height");
-        QTest::newRow("design window") << 6300.0 << 4980.0 << 1260.0;
-        QTest::newRow("exactly the margin left") << 5040.0 << 4980.0 << 0.0;
-        QTest::newRow("less than the margin: no list, never negative") << 5000.0 << 4980.0 << 0.0;
-        QTest::newRow("ends at the top") << 4980.4 << 4980.0 << 1000.0;
-        QTest::newRow("above the top") << 3000.0 << 4980.0 << 1000.0;
+        QTest::addColumn<std::optional<double>>("height");
+        QTest::newRow("design window") << 6300.0 << 4980.0 << std::optional(1260.0);
+        QTest::newRow("exactly the margin left") << 5040.0 << 4980.0 << std::optional(0.0);
+        QTest::newRow("less than the margin: no list")
+            << 5000.0 << 4980.0 << std::optional<double>();
+        QTest::newRow("one twip: no list") << 4981.0 << 4980.0 << std::optional<double>();
+        QTest::newRow("ends at the top") << 4980.4 << 4980.0 << std::optional(1000.0);
+        QTest::newRow("above the top") << 3000.0 << 4980.0 << std::optional(1000.0);
     }
     void listHeightRule() {
         QFETCH(double, client);
         QFETCH(double, top);
-        QFETCH(double, height);
+        QFETCH(std::optional<double>, height);
         QCOMPARE(ListHeightFor(client, top), height);
     }
 
