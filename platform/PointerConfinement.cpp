@@ -27,19 +27,71 @@ void sayOnceThatThereIsNoX11() {
 }
 
 // Until the grab holds it is asked for often, so it follows a released button at once; once it
-// holds, a check a second finds a grab a menu took over, at the cost of one round trip.
+// holds, events alone say when it must be taken again.
 constexpr int kRetryIntervalMs = 50;
-constexpr int kCheckIntervalMs = 1000;
+
+constexpr uint16_t kGrabEvents = XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
+                                 XCB_EVENT_MASK_POINTER_MOTION | XCB_EVENT_MASK_ENTER_WINDOW |
+                                 XCB_EVENT_MASK_LEAVE_WINDOW;
+
+xcb_grab_pointer_cookie_t requestGrab(xcb_connection_t* connection, xcb_window_t window,
+                                      xcb_window_t confineTo) {
+    return xcb_grab_pointer(connection, 1, window, kGrabEvents, XCB_GRAB_MODE_ASYNC,
+                            XCB_GRAB_MODE_ASYNC, confineTo, XCB_NONE, XCB_CURRENT_TIME);
+}
 
 }  // namespace
 
 PointerConfinement::PointerConfinement(QWidget* window, QWidget* clientArea)
     : window_(window), clientArea_(clientArea) {
     QObject::connect(&keeper_, &QTimer::timeout, [this] { holdGrab(); });
+    QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
 PointerConfinement::~PointerConfinement() {
+    QCoreApplication::instance()->removeNativeEventFilter(this);
     release();
+}
+
+bool PointerConfinement::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
+    if (holding_ && eventType == "xcb_generic_event_t" && mayBreakConfinement(message)) {
+        retakeGrabWithoutWaiting();
+    }
+    return false;  // the toolkit handles every event as before
+}
+
+bool PointerConfinement::mayBreakConfinement(const void* xcbEvent) const {
+    const auto* event = static_cast<const xcb_generic_event_t*>(xcbEvent);
+    switch (event->response_type & 0x7f) {
+        case XCB_MOTION_NOTIFY:
+            // Inside the rectangle the pointer is over the confine window, which the event names
+            // as the child of our window it passed through.
+            return reinterpret_cast<const xcb_motion_notify_event_t*>(event)->child !=
+                   confineWindow_;
+        case XCB_ENTER_NOTIFY:
+        case XCB_LEAVE_NOTIFY:
+        case XCB_FOCUS_IN:
+        case XCB_FOCUS_OUT:
+        case XCB_MAP_NOTIFY:
+        case XCB_UNMAP_NOTIFY:
+            return true;
+        default:
+            return false;
+    }
+}
+
+/// One request and no reply to wait for: cheap enough to send on every stray motion event. The
+/// reply is discarded; were the grab refused, the next event tries again.
+void PointerConfinement::retakeGrabWithoutWaiting() {
+    xcb_connection_t* connection = x11Connection();
+    if (!connection || window_->isMinimized() || QApplication::activePopupWidget()) {
+        holdGrab();
+        return;
+    }
+    const xcb_grab_pointer_cookie_t cookie =
+        requestGrab(connection, xcb_window_t(window_->winId()), confineWindow_);
+    xcb_discard_reply(connection, cookie.sequence);
+    xcb_flush(connection);
 }
 
 void PointerConfinement::confineTo(const QRect& screenRect) {
@@ -80,16 +132,16 @@ void PointerConfinement::holdGrab() {
         keeper_.start(kRetryIntervalMs);
         return;
     }
-    constexpr uint16_t kEvents = XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
-                                 XCB_EVENT_MASK_POINTER_MOTION | XCB_EVENT_MASK_ENTER_WINDOW |
-                                 XCB_EVENT_MASK_LEAVE_WINDOW;
-    const xcb_grab_pointer_cookie_t cookie = xcb_grab_pointer(
-        connection, 1, xcb_window_t(window_->winId()), kEvents, XCB_GRAB_MODE_ASYNC,
-        XCB_GRAB_MODE_ASYNC, confineWindow_, XCB_NONE, XCB_CURRENT_TIME);
+    const xcb_grab_pointer_cookie_t cookie =
+        requestGrab(connection, xcb_window_t(window_->winId()), confineWindow_);
     xcb_grab_pointer_reply_t* reply = xcb_grab_pointer_reply(connection, cookie, nullptr);
     holding_ = reply && reply->status == XCB_GRAB_STATUS_SUCCESS;
     free(reply);
-    keeper_.start(holding_ ? kCheckIntervalMs : kRetryIntervalMs);
+    if (holding_) {
+        keeper_.stop();
+    } else {
+        keeper_.start(kRetryIntervalMs);
+    }
 }
 
 void PointerConfinement::release() {

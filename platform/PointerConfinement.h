@@ -5,6 +5,7 @@
 // menus take it over, and minimising drops it.
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QRect>
 #include <QTimer>
 #include <cstdint>
@@ -14,11 +15,11 @@ class QWidget;
 
 namespace platform {
 
-class PointerConfinement {
+class PointerConfinement : public QAbstractNativeEventFilter {
 public:
     /// `clientArea` is the child of `window` that the rectangle is kept within.
     PointerConfinement(QWidget* window, QWidget* clientArea);
-    ~PointerConfinement();
+    ~PointerConfinement() override;
     PointerConfinement(const PointerConfinement&) = delete;
     PointerConfinement& operator=(const PointerConfinement&) = delete;
 
@@ -30,8 +31,12 @@ public:
     /// The rectangle asked for, while confining.
     std::optional<QRect> rect() const { return rect_; }
 
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override;
+
 private:
     void holdGrab();
+    void retakeGrabWithoutWaiting();
+    bool mayBreakConfinement(const void* xcbEvent) const;
 
     QWidget* window_;
     QWidget* clientArea_;

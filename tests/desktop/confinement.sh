@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # While the stopwatch runs the pointer cannot leave the client area, by absolute or relative
-# moves, also after the window was minimised and restored; Stop and closing free it.
+# moves, also after the window was minimised and restored and after another client's refused
+# grab attempt; Stop and closing free it.
 source "$(dirname "$0")/lib.sh"
+try_grab_pointer="$2"
 
 start_program
 area="$(client_area_on_screen)"
@@ -14,6 +16,15 @@ pointer_ends_inside "$area" mousemove 3 3 || fail "absolute move left the client
 pointer_ends_inside "$area" mousemove_relative -- -900 -900 || fail "relative move left it"
 pointer_ends_inside "$area" mousemove "$((left + 40))" "$((top - 12))" || fail "reached the menu bar"
 pointer_ends_inside "$area" mousemove 1200 1000 || fail "reached another part of the screen"
+
+# The X server drops the confinement of our grab before it refuses another client's attempt.
+for attempt in 1 2 3; do
+  status=$("$try_grab_pointer")
+  [ "$status" = AlreadyGrabbed ] || fail "a foreign grab attempt got $status, not AlreadyGrabbed"
+  sleep 0.1
+  pointer_ends_inside "$area" mousemove 5 5 ||
+    fail "attempt $attempt: a move 100 ms after a foreign grab attempt left the client area"
+done
 
 xdotool windowminimize --sync "$window"
 sleep 0.5
