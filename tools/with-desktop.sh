@@ -38,7 +38,9 @@ write_cookie_file() {
 export XAUTHORITY="$work/Xauthority"
 write_cookie_file "$XAUTHORITY"
 
-Xvfb -displayfd 3 -auth "$XAUTHORITY" -screen 0 "${screen}x24" -nolisten tcp -dpi 96 \
+# -noreset: the checks below connect and leave; a server that resets when its last client goes
+# refuses connections for a moment, and the window manager could start in that moment.
+Xvfb -displayfd 3 -auth "$XAUTHORITY" -screen 0 "${screen}x24" -nolisten tcp -noreset -dpi 96 \
   3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do

@@ -106,6 +106,19 @@ private slots:
         QVERIFY(w.machine.messages.isEmpty());
     }
 
+    // Between touching the panels and leaving the margin there is no height a list can have.
+    void aListWithoutRoomIsHiddenUntilThereIsRoom() {
+        Window w;
+        w.form.show();
+        const int menuAndPanels = w.form.height() - w.form.lstLap.widget()->height() - 4;
+        w.form.resize(w.form.width(), menuAndPanels + 2);  // 30 twips below the list's top
+        QVERIFY(!w.form.lstLap.visible());
+        QVERIFY(w.machine.messages.isEmpty());
+        w.form.resize(w.form.width(), menuAndPanels + 40);
+        QVERIFY(w.form.lstLap.visible());
+        QCOMPARE(w.form.lstLap.height(), w.form.clientHeight() - 4980 - kListBottomMargin);
+    }
+
     void anUnknownFlagMatchesNoRowUntilToggled() {
         FakeMachine machine;
         writeFile(machine.dir.filePath("TamoruWatch.ini"),
