@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <vector>
 
 #include "platform/RegularFile.h"
@@ -76,13 +77,24 @@ std::optional<KeyValue> keyValue(QByteArrayView content) {
 
 /// Where the key's lines are, and where a missing key would go.
 struct KeyPlaces {
-    std::vector<Line> keyLines;  // every line of the key in a matching section
+    std::vector<Line> keyLines;  // the lines of the key in a matching section
     std::optional<Line> lastLineOfFirstSection;
     QByteArray lineEnding = QByteArrayLiteral("\n");  // the first line's, for lines we add
 };
 
+/// Whether the line may open a section: its first byte after blanks is "[". Most lines of a
+/// large file are not, and outside our section nothing else about them matters.
+bool mayOpenSection(QByteArrayView content) {
+    for (const char c : content) {
+        if (!isBlank(c)) return c == '[';
+    }
+    return false;
+}
+
+enum class Scan { UpToFirstKeyLine, WholeFile };
+
 /// One pass over the file that keeps only the lines a read or a write of the key needs.
-KeyPlaces findKey(const QByteArray& data, QByteArrayView section, QByteArrayView key) {
+KeyPlaces findKey(const QByteArray& data, QByteArrayView section, QByteArrayView key, Scan scan) {
     KeyPlaces places;
     bool inSection = false;
     bool inFirstSection = false;
@@ -93,6 +105,7 @@ KeyPlaces findKey(const QByteArray& data, QByteArrayView section, QByteArrayView
             places.lineEnding = data.sliced(line.contentEnd, line.end - line.contentEnd);
         }
         const QByteArrayView content = contentOf(data, line);
+        if (!inSection && !mayOpenSection(content)) continue;
         if (const auto name = sectionName(content)) {
             inSection = sameName(*name, section);
             inFirstSection = inSection && !places.lastLineOfFirstSection;
@@ -103,35 +116,66 @@ KeyPlaces findKey(const QByteArray& data, QByteArrayView section, QByteArrayView
         if (inFirstSection && !trimmed(content).isEmpty()) places.lastLineOfFirstSection = line;
         if (const auto pair = keyValue(content); pair && sameName(pair->key, key)) {
             places.keyLines.push_back(line);
+            if (scan == Scan::UpToFirstKeyLine) break;
         }
     }
     return places;
 }
 
-QByteArray withKeyWritten(const QByteArray& data, const KeyPlaces& places, QByteArrayView section,
-                          QByteArrayView key, const std::optional<QByteArray>& value) {
+/// Bytes `from` … `to` of the file replaced by `text`.
+struct Splice {
+    qsizetype from;
+    qsizetype to;
+    QByteArray text;
+};
+
+std::vector<Splice> keyWritten(const QByteArray& data, const KeyPlaces& places,
+                               QByteArrayView section, QByteArrayView key,
+                               const std::optional<QByteArray>& value) {
     const QByteArray& eol = places.lineEnding;
     const QByteArray keyLine = key.toByteArray() + '=' + value.value_or(QByteArray());
-    QByteArray out = data;
     if (!value) {
-        for (auto line = places.keyLines.rbegin(); line != places.keyLines.rend(); ++line) {
-            out.remove(line->begin, line->end - line->begin);
-        }
-    } else if (!places.keyLines.empty()) {
+        std::vector<Splice> removals;
+        for (const Line& line : places.keyLines) removals.push_back({line.begin, line.end, {}});
+        return removals;
+    }
+    if (!places.keyLines.empty()) {
         const Line& line = places.keyLines.front();
         const qsizetype textStart = contentOf(data, line).data() - data.constData();
-        out.replace(textStart, line.contentEnd - textStart, keyLine);
-    } else if (const auto& last = places.lastLineOfFirstSection) {
-        if (last->contentEnd == last->end) {  // the last line of the file, without a line end
-            out.insert(last->end, lineEndAfter(data, eol) + keyLine);
-        } else {
-            out.insert(last->end, keyLine + eol);
-        }
-    } else {
-        if (!out.isEmpty() && !out.endsWith('\n')) out += lineEndAfter(out, eol);
-        out += '[' + section.toByteArray() + ']' + eol + keyLine + eol;
+        return {{textStart, line.contentEnd, keyLine}};
     }
-    return out;
+    if (const auto& last = places.lastLineOfFirstSection) {
+        if (last->contentEnd == last->end) {  // the last line of the file, without a line end
+            return {{last->end, last->end, lineEndAfter(data, eol) + keyLine}};
+        }
+        return {{last->end, last->end, keyLine + eol}};
+    }
+    QByteArray added;
+    if (!data.isEmpty() && !data.endsWith('\n')) added = lineEndAfter(data, eol);
+    added += '[' + section.toByteArray() + ']' + eol + keyLine + eol;
+    return {{data.size(), data.size(), added}};
+}
+
+bool changesNothing(const QByteArray& data, const std::vector<Splice>& splices) {
+    return std::all_of(splices.begin(), splices.end(), [&](const Splice& splice) {
+        return QByteArrayView(splice.text) ==
+               QByteArrayView(data).sliced(splice.from, splice.to - splice.from);
+    });
+}
+
+/// The new content as pieces of the old one and the spliced-in texts, so that a large file is
+/// written out without being copied first.
+std::vector<QByteArrayView> piecesOf(const QByteArray& data, const std::vector<Splice>& splices) {
+    const QByteArrayView whole(data);
+    std::vector<QByteArrayView> pieces;
+    qsizetype at = 0;
+    for (const Splice& splice : splices) {
+        pieces.push_back(whole.sliced(at, splice.from - at));
+        pieces.push_back(splice.text);
+        at = splice.to;
+    }
+    pieces.push_back(whole.sliced(at));
+    return pieces;
 }
 
 /// Whether a file or directory must not be written: no write permission for us, or no write
@@ -156,7 +200,7 @@ QByteArray readProfileString(const QString& path, const QByteArray& section, con
                              const QByteArray& fallback) {
     const std::optional<QByteArray> data = readRegularFile(path);
     if (!data) return fallback;
-    const KeyPlaces places = findKey(*data, section, key);
+    const KeyPlaces places = findKey(*data, section, key, Scan::UpToFirstKeyLine);
     if (places.keyLines.empty()) return fallback;
     QByteArrayView value = keyValue(contentOf(*data, places.keyLines.front()))->value;
     if (const qsizetype nul = value.indexOf('\0'); nul >= 0) value = value.first(nul);
@@ -179,11 +223,13 @@ bool writeProfileString(const QString& path, const QByteArray& section, const QB
     } else if (!value) {
         return true;  // nothing to remove
     }
-    const KeyPlaces places = findKey(data, section, key);
+    // A value goes to the first line of the key; a removal takes every line of it.
+    const KeyPlaces places =
+        findKey(data, section, key, value ? Scan::UpToFirstKeyLine : Scan::WholeFile);
     if (exists && foreignLinkTarget(path, *target, places)) return false;
-    const QByteArray updated = withKeyWritten(data, places, section, key, value);
-    if (exists && updated == data) return true;
-    return replaceFileContent(*target, updated, calls) == 0;
+    const std::vector<Splice> splices = keyWritten(data, places, section, key, value);
+    if (exists && changesNothing(data, splices)) return true;
+    return replaceFileContent(*target, piecesOf(data, splices), calls) == 0;
 }
 
 }  // namespace platform

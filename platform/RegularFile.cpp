@@ -48,7 +48,7 @@ private:
     const FileSystemCalls& calls_;
 };
 
-bool writeAll(int fd, const QByteArray& data, const FileSystemCalls& calls) {
+bool writeAll(int fd, QByteArrayView data, const FileSystemCalls& calls) {
     const char* next = data.constData();
     qsizetype left = data.size();
     while (left > 0) {
@@ -89,7 +89,7 @@ mode_t modeFor(const QString& path) {
     return 0666 & ~mask;
 }
 
-int writeTemporary(const QString& temporary, const QByteArray& data, mode_t mode,
+int writeTemporary(const QString& temporary, const std::vector<QByteArrayView>& data, mode_t mode,
                    const FileSystemCalls& calls, bool& created) {
     Descriptor file(
         calls.open(encoded(temporary).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600),
@@ -97,7 +97,9 @@ int writeTemporary(const QString& temporary, const QByteArray& data, mode_t mode
     created = file.get() >= 0;
     if (!created) return errno;
     if (::fchmod(file.get(), mode) != 0) return errno;
-    if (!writeAll(file.get(), data, calls)) return errno;
+    for (const QByteArrayView piece : data) {
+        if (!writeAll(file.get(), piece, calls)) return errno;
+    }
     if (calls.fsync(file.get()) != 0) return errno;
     if (!file.close()) return errno;
     return 0;
@@ -118,16 +120,19 @@ std::optional<QByteArray> readRegularFile(const QString& path) {
     if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return std::nullopt;
     }
-    QByteArray data;
-    data.reserve(static_cast<qsizetype>(info.st_size));
-    char buffer[65536];
+    // Straight into the result, sized by the file; a file that grows meanwhile grows it.
+    QByteArray data(qsizetype(info.st_size) + 1, Qt::Uninitialized);
+    qsizetype size = 0;
     for (;;) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (size == data.size()) data.resize(data.size() * 2);
+        const ssize_t got = ::read(file.get(), data.data() + size, std::size_t(data.size() - size));
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return std::nullopt;
-        if (got == 0) return data;
-        data.append(buffer, got);
+        if (got == 0) break;
+        size += got;
     }
+    data.truncate(size);
+    return data;
 }
 
 std::optional<QString> writeTargetFor(const QString& path) {
@@ -145,7 +150,8 @@ std::optional<QString> writeTargetFor(const QString& path) {
     return QFile::decodeName(resolved);
 }
 
-int replaceFileContent(const QString& path, const QByteArray& data, const FileSystemCalls& calls) {
+int replaceFileContent(const QString& path, const std::vector<QByteArrayView>& data,
+                       const FileSystemCalls& calls) {
     const QString temporary = temporaryNameBeside(path);
     bool created = false;
     int failure = writeTemporary(temporary, data, modeFor(path), calls, created);

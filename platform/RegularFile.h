@@ -6,9 +6,11 @@
 #include <sys/types.h>
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <cstddef>
 #include <optional>
+#include <vector>
 
 namespace platform {
 
@@ -33,11 +35,12 @@ std::optional<QByteArray> readRegularFile(const QString& path);
 /// something other than a regular file; `path` itself when nothing is there yet.
 std::optional<QString> writeTargetFor(const QString& path);
 
-/// Replaces the regular file `path` (or creates it) with `data` atomically: a temporary file
+/// Replaces the regular file `path` (or creates it) with the pieces of `data`, one after the
+/// other, atomically: a temporary file
 /// beside it is written, flushed to disk and renamed over it, and the folder is flushed too.
 /// On any failure the old file is untouched and the temporary file is gone. Keeps the old file's
 /// permission bits. Returns 0, or the errno of the call that failed.
-int replaceFileContent(const QString& path, const QByteArray& data,
+int replaceFileContent(const QString& path, const std::vector<QByteArrayView>& data,
                        const FileSystemCalls& calls = systemFileCalls());
 
 }  // namespace platform

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 namespace platform {
@@ -107,7 +108,7 @@ struct SoundPlayer::Device {
     Device(const Device&) = delete;
     Device& operator=(const Device&) = delete;
     ~Device() {
-        if (id) SDL_CloseAudioDevice(id);  // waits at most one short buffer
+        if (id) SDL_CloseAudioDevice(id);  // waits for the audio thread's current buffer
     }
 
     SDL_AudioDeviceID id = 0;
@@ -134,10 +135,10 @@ struct SoundPlayer::Device {
         }
     }
 
-    static std::unique_ptr<Device> open(const QByteArray& image) {
+    static std::shared_ptr<Device> open(const QByteArray& image) {
         const std::optional<DecodedWav> wav = decode(image);
         if (!wav) return nullptr;
-        auto device = std::make_unique<Device>();
+        auto device = std::make_shared<Device>();
         SDL_AudioSpec wanted = wav->format;
         wanted.freq = deviceRateFor(wav->format.freq);
         wanted.samples = bufferFramesFor(wanted.freq);
@@ -157,8 +158,23 @@ struct SoundPlayer::Device {
     }
 };
 
+namespace {
+
+/// Closing a device waits for SDL's audio thread to finish its buffer; the window must not.
+/// The device stays alive, callback and samples included, until its close is done.
+template <typename DevicePointer>
+void closeInTheBackground(DevicePointer& device) {
+    if (!device) return;
+    device->sounding.store(false, std::memory_order_release);
+    std::thread([closing = std::move(device)]() mutable { closing.reset(); }).detach();
+}
+
+}  // namespace
+
 SoundPlayer::SoundPlayer() = default;
-SoundPlayer::~SoundPlayer() = default;
+SoundPlayer::~SoundPlayer() {
+    closeInTheBackground(device_);
+}
 
 void SoundPlayer::playLooped(const QByteArray& wavImage) {
     stop();
@@ -166,7 +182,7 @@ void SoundPlayer::playLooped(const QByteArray& wavImage) {
     const bool sameImage =
         device_ && image_.constData() == wavImage.constData() && image_.size() == wavImage.size();
     if (!sameImage) {
-        device_.reset();
+        closeInTheBackground(device_);
         image_ = wavImage;
         device_ = Device::open(wavImage);
     }

@@ -19,13 +19,14 @@ public:
     /// playing the same image again reuses it. A WAV that can't be decoded or holds no samples,
     /// or a machine without an audio device, plays nothing and raises nothing.
     void playLooped(const QByteArray& wavImage);
-    /// Silences the loop at once; never waits for the audio thread.
+    /// Silences the loop at once; never waits for the audio thread. Destroying the player
+    /// doesn't wait for it either: the device is closed on a thread of its own.
     void stop();
     bool playing() const;
 
 private:
     struct Device;
-    std::unique_ptr<Device> device_;
+    std::shared_ptr<Device> device_;
     QByteArray image_;  // the image the device holds, kept so that its identity stays unique
     bool playing_ = false;
 };
