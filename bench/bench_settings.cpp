@@ -18,20 +18,31 @@ namespace {
 
 constexpr qsizetype kBigFile = 50 * 1024 * 1024;
 
-/// The shipped settings, or them followed by short comment lines up to `size` bytes.
-QByteArray settingsOf(qsizetype size) {
+enum class Layout { Shipped, NotesAfter, KeysLast };
+
+/// The shipped settings; or them followed by short comment lines up to 50 MB; or 50 MB of
+/// two-byte lines and the shipped settings last, where every read and write scans it all.
+QByteArray settingsOf(Layout layout) {
     QFile shipped(QStringLiteral(TAMORU_SOURCE_DIR "/assets/TamoruWatch.ini"));
-    QByteArray data = shipped.open(QIODevice::ReadOnly) ? shipped.readAll() : QByteArray();
-    data.reserve(size);
-    for (int line = 0; data.size() < size; ++line)
-        data += "; note " + QByteArray::number(line) + '\n';
-    return data;
+    const QByteArray settings =
+        shipped.open(QIODevice::ReadOnly) ? shipped.readAll() : QByteArray();
+    if (layout == Layout::Shipped) return settings;
+    QByteArray data;
+    data.reserve(kBigFile + settings.size());
+    if (layout == Layout::NotesAfter) {
+        data = settings;
+        for (int line = 0; data.size() < kBigFile; ++line)
+            data += "; note " + QByteArray::number(line) + '\n';
+        return data;
+    }
+    while (data.size() < kBigFile) data += "x\n";
+    return data + settings;
 }
 
 struct ProgramFolder {
     QTemporaryDir dir;
     QByteArray content;
-    explicit ProgramFolder(qsizetype size) : content(settingsOf(size)) {
+    explicit ProgramFolder(Layout layout) : content(settingsOf(layout)) {
         QFile file(dir.filePath(QStringLiteral("TamoruWatch.ini")));
         if (file.open(QIODevice::WriteOnly)) file.write(content);
     }
@@ -40,19 +51,19 @@ struct ProgramFolder {
     }
 };
 
-qsizetype sizeFor(const benchmark::State& state) {
-    return state.range(0) ? kBigFile : 0;
+Layout layoutFor(const benchmark::State& state) {
+    return Layout(state.range(0));
 }
 
 void BM_StartReadsNineKeys(benchmark::State& state) {
-    const ProgramFolder folder(sizeFor(state));
+    const ProgramFolder folder(layoutFor(state));
     frmStopwatch form(folder.environment());
     for (auto _ : state) form.LoadSettings();
     state.SetBytesProcessed(state.iterations() * folder.content.size());
 }
 
 void BM_CloseWritesOneKey(benchmark::State& state) {
-    const ProgramFolder folder(sizeFor(state));
+    const ProgramFolder folder(layoutFor(state));
     frmStopwatch form(folder.environment());
     const QString path = folder.dir.filePath(QStringLiteral("TamoruWatch.ini"));
     int value = 0;
@@ -63,7 +74,7 @@ void BM_CloseWritesOneKey(benchmark::State& state) {
 }
 
 void BM_PlainWriteAndFsync(benchmark::State& state) {
-    const ProgramFolder folder(sizeFor(state));
+    const ProgramFolder folder(layoutFor(state));
     const QByteArray path = QFile::encodeName(folder.dir.filePath(QStringLiteral("plain")));
     for (auto _ : state) {
         const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -80,20 +91,10 @@ void BM_PlainWriteAndFsync(benchmark::State& state) {
 
 }  // namespace
 
-// Argument 0: the shipped file; 1: 50 MB.
-BENCHMARK(BM_StartReadsNineKeys)
-    ->Arg(0)
-    ->Arg(1)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true)
+// Argument 0: the shipped file; 1: 50 MB of notes after it; 2: 50 MB of tiny lines before it.
+BENCHMARK(BM_StartReadsNineKeys)->Arg(0)->Arg(1)->Arg(2)->Repetitions(5)
+    ->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CloseWritesOneKey)->Arg(1)->Arg(2)->Repetitions(5)->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CloseWritesOneKey)
-    ->Arg(1)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PlainWriteAndFsync)
-    ->Arg(1)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true)
+BENCHMARK(BM_PlainWriteAndFsync)->Arg(1)->Repetitions(5)->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);

@@ -93,17 +93,28 @@ bool mayOpenSection(QByteArrayView content) {
 
 enum class Scan { UpToFirstKeyLine, WholeFile };
 
+/// The start of the next line at or after `begin` that holds a "[": outside our section no
+/// other line matters, and the search runs at the speed of a byte search, however short the
+/// lines. `begin` is the start of a line; the result is one too, or the end of the data.
+qsizetype nextLineWithBracket(const QByteArray& data, qsizetype begin) {
+    const qsizetype bracket = data.indexOf('[', begin);
+    if (bracket < 0) return data.size();
+    return bracket == 0 ? 0 : data.lastIndexOf('\n', bracket - 1) + 1;
+}
+
 /// One pass over the file that keeps only the lines a read or a write of the key needs.
 KeyPlaces findKey(const QByteArray& data, QByteArrayView section, QByteArrayView key, Scan scan) {
     KeyPlaces places;
+    if (const Line first = lineAt(data, 0); first.end > first.contentEnd) {
+        places.lineEnding = data.sliced(first.contentEnd, first.end - first.contentEnd);
+    }
     bool inSection = false;
     bool inFirstSection = false;
     for (qsizetype begin = 0; begin < data.size();) {
+        if (!inSection) begin = std::max(begin, nextLineWithBracket(data, begin));
+        if (begin == data.size()) break;
         const Line line = lineAt(data, begin);
         begin = line.end;
-        if (line.begin == 0 && line.end > line.contentEnd) {
-            places.lineEnding = data.sliced(line.contentEnd, line.end - line.contentEnd);
-        }
         const QByteArrayView content = contentOf(data, line);
         if (!inSection && !mayOpenSection(content)) continue;
         if (const auto name = sectionName(content)) {
