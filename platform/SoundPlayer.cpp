@@ -55,10 +55,11 @@ int deviceRateFor(int fileRate) {
     return std::clamp(fileRate, 8000, 192000);
 }
 
-/// About 5 ms of sound per buffer: Start is heard that soon, and Stop is silent that soon.
+/// About 20 ms of sound per buffer: Stop is silent that soon, and the audio thread wakes only
+/// some 50 times a second while the loop plays.
 Uint16 bufferFramesFor(int rate) {
     Uint16 frames = 64;
-    while (frames < 4096 && frames * 200 < rate) frames *= 2;
+    while (frames < 4096 && frames * 50 < rate) frames *= 2;
     return frames;
 }
 
@@ -103,56 +104,71 @@ std::optional<DecodedWav> decode(const QByteArray& image) {
 /// An open device and the converted samples it loops. The device runs from opening to
 /// destruction; Stop only tells its callback to write silence, so Stop never waits for the audio
 /// thread, and the next Start begins at the first sample of the very next buffer.
+/// The samples of one image in the format its devices are opened with, decoded and converted
+/// once for every Start that plays them.
+struct SoundPlayer::Loop {
+    SDL_AudioSpec format{};
+    std::vector<Uint8> samples;
+
+    static std::shared_ptr<const Loop> of(const QByteArray& image) {
+        const std::optional<DecodedWav> wav = decode(image);
+        if (!wav) return nullptr;
+        auto loop = std::make_shared<Loop>();
+        loop->format = wav->format;
+        loop->format.freq = deviceRateFor(wav->format.freq);
+        loop->format.samples = bufferFramesFor(loop->format.freq);
+        loop->samples = convertedSamples(*wav, loop->format);
+        if (loop->samples.empty()) return nullptr;
+        return loop;
+    }
+};
+
+/// One run of the loop: a device that plays the samples from the first one on. Stop silences
+/// it at once and closes it on a thread of its own, since a close waits for SDL's audio thread
+/// to finish its buffer, and a stopped stopwatch then costs nothing.
 struct SoundPlayer::Device {
     Device() = default;
     Device(const Device&) = delete;
     Device& operator=(const Device&) = delete;
     ~Device() {
-        if (id) SDL_CloseAudioDevice(id);  // waits for the audio thread's current buffer
+        if (id) SDL_CloseAudioDevice(id);
     }
 
     SDL_AudioDeviceID id = 0;
-    SDL_AudioSpec format{};
-    std::vector<Uint8> samples;
-    std::atomic<bool> sounding{false};
-    std::atomic<bool> restart{false};
+    std::shared_ptr<const Loop> loop;
+    std::atomic<bool> sounding{true};
     std::size_t position = 0;  // the audio thread's own
 
     static void fill(void* self, Uint8* stream, int length) {
         auto* device = static_cast<Device*>(self);
+        const std::vector<Uint8>& samples = device->loop->samples;
         if (!device->sounding.load(std::memory_order_acquire)) {
-            std::memset(stream, device->format.silence, std::size_t(length));
+            std::memset(stream, device->loop->format.silence, std::size_t(length));
             return;
         }
-        if (device->restart.exchange(false, std::memory_order_acq_rel)) device->position = 0;
-        const std::size_t size = device->samples.size();
         while (length > 0) {
-            const std::size_t chunk = std::min(std::size_t(length), size - device->position);
-            std::memcpy(stream, device->samples.data() + device->position, chunk);
-            device->position = (device->position + chunk) % size;
+            const std::size_t chunk =
+                std::min(std::size_t(length), samples.size() - device->position);
+            std::memcpy(stream, samples.data() + device->position, chunk);
+            device->position = (device->position + chunk) % samples.size();
             stream += chunk;
             length -= int(chunk);
         }
     }
 
-    static std::shared_ptr<Device> open(const QByteArray& image) {
-        const std::optional<DecodedWav> wav = decode(image);
-        if (!wav) return nullptr;
+    static std::shared_ptr<Device> open(std::shared_ptr<const Loop> loop) {
         auto device = std::make_shared<Device>();
-        SDL_AudioSpec wanted = wav->format;
-        wanted.freq = deviceRateFor(wav->format.freq);
-        wanted.samples = bufferFramesFor(wanted.freq);
+        device->loop = std::move(loop);
+        SDL_AudioSpec wanted = device->loop->format;
         wanted.callback = &Device::fill;
         wanted.userdata = device.get();
-        // The device takes the file's own format where it can; SDL converts for the hardware
-        // if it must, so the samples handed over are the file's, unchanged.
-        device->id = SDL_OpenAudioDevice(nullptr, 0, &wanted, &device->format, 0);
+        // The device takes the samples' own format; SDL converts for the hardware if it must,
+        // so the samples handed over are the file's, unchanged.
+        device->id = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
         if (!device->id) {
             sayNoDevice();
             return nullptr;
         }
-        device->samples = convertedSamples(*wav, device->format);
-        if (device->samples.empty()) return nullptr;
         SDL_PauseAudioDevice(device->id, 0);
         return device;
     }
@@ -160,10 +176,8 @@ struct SoundPlayer::Device {
 
 namespace {
 
-/// Closing a device waits for SDL's audio thread to finish its buffer; the window must not.
 /// The device stays alive, callback and samples included, until its close is done.
-template <typename DevicePointer>
-void closeInTheBackground(DevicePointer& device) {
+void closeInTheBackground(std::shared_ptr<SoundPlayer::Device>& device) {
     if (!device) return;
     device->sounding.store(false, std::memory_order_release);
     std::thread([closing = std::move(device)]() mutable { closing.reset(); }).detach();
@@ -173,32 +187,27 @@ void closeInTheBackground(DevicePointer& device) {
 
 SoundPlayer::SoundPlayer() = default;
 SoundPlayer::~SoundPlayer() {
-    closeInTheBackground(device_);
+    stop();
 }
 
 void SoundPlayer::playLooped(const QByteArray& wavImage) {
     stop();
     if (wavImage.isEmpty() || !audioReady()) return;
     const bool sameImage =
-        device_ && image_.constData() == wavImage.constData() && image_.size() == wavImage.size();
+        image_.constData() == wavImage.constData() && image_.size() == wavImage.size();
     if (!sameImage) {
-        closeInTheBackground(device_);
         image_ = wavImage;
-        device_ = Device::open(wavImage);
+        loop_ = Loop::of(wavImage);
     }
-    if (!device_) return;
-    device_->restart.store(true, std::memory_order_release);
-    device_->sounding.store(true, std::memory_order_release);
-    playing_ = true;
+    if (loop_) device_ = Device::open(loop_);
 }
 
 void SoundPlayer::stop() {
-    if (device_) device_->sounding.store(false, std::memory_order_release);
-    playing_ = false;
+    closeInTheBackground(device_);
 }
 
 bool SoundPlayer::playing() const {
-    return playing_;
+    return device_ != nullptr;
 }
 
 }  // namespace platform

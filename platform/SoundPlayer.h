@@ -19,16 +19,18 @@ public:
     /// playing the same image again reuses it. A WAV that can't be decoded or holds no samples,
     /// or a machine without an audio device, plays nothing and raises nothing.
     void playLooped(const QByteArray& wavImage);
-    /// Silences the loop at once; never waits for the audio thread. Destroying the player
-    /// doesn't wait for it either: the device is closed on a thread of its own.
+    /// Silences the loop at once; never waits for the audio thread: the device is closed on a
+    /// thread of its own. Destroying the player stops it the same way.
     void stop();
     bool playing() const;
 
-private:
+    struct Loop;
     struct Device;
+
+private:
     std::shared_ptr<Device> device_;
-    QByteArray image_;  // the image the device holds, kept so that its identity stays unique
-    bool playing_ = false;
+    std::shared_ptr<const Loop> loop_;
+    QByteArray image_;  // the image loop_ was made from, kept so that its identity stays unique
 };
 
 }  // namespace platform

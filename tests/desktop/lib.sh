@@ -33,8 +33,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 start_program() {
   (cd "$work" && exec ./tamoruwatch) >"$work/stdout.log" 2>&1 &
   pid=$!
-  window=$(xdotool search --sync --onlyvisible --name '^Tamoru Watch' | head -n 1)
-  [ -n "$window" ] || fail "no window"
+  window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Tamoru Watch' | head -n 1 ||
+    true)
+  [ -n "$window" ] || fail "no window 30 s after start"
   sleep 0.5
 }
 

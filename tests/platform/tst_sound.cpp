@@ -75,19 +75,24 @@ private slots:
         QTest::qWait(400);
         player.stop();
         QVERIFY(!player.playing());
-        // The device runs on, silent; the disk driver writes its file in 4 KiB steps.
-        QTest::qWait(400);
+        QTest::qWait(100);  // the device closes in the background
         const QByteArray played = withoutLeadingSilence(captured(), 2);
-        const qsizetype silentFrom = played.indexOf(QByteArray(64, '\0'));
-        QVERIFY2(silentFrom >= 3 * pcm.size(), qPrintable(QString::number(silentFrom)));
-        for (qsizetype i = 0; i < silentFrom; ++i) {
-            if (played[i] != pcm[i % pcm.size()])
+        QVERIFY2(played.size() >= 3 * pcm.size(), qPrintable(QString::number(played.size())));
+        for (qsizetype i = 0; i < played.size(); ++i) {
+            if (played[i] != pcm[i % pcm.size()] && played[i] != 0)
                 QFAIL(qPrintable(QStringLiteral("byte %1").arg(i)));
         }
-        QCOMPARE(played.mid(silentFrom).count('\0'), played.size() - silentFrom);
+        // After the loop's samples, at most the silence of the buffers the close waited for.
+        const qsizetype silentFrom = played.indexOf(QByteArray(64, '\0'));
+        if (silentFrom >= 0)
+            QCOMPARE(played.mid(silentFrom).count('\0'), played.size() - silentFrom);
+        const qsizetype stoppedAt = captured().size();
+        QTest::qWait(200);
+        QCOMPARE(captured().size(), stoppedAt);  // stopped means stopped
     }
 
     // Every Start is heard from the first sample, also after a Stop in the middle of the loop.
+    // (The disk driver starts its file anew with every device, and every Start opens one.)
     void everyStartBeginsAtTheFirstSample() {
         const QByteArray pcm = distinctSamples(800);  // 100 ms at 8 kHz
         platform::SoundPlayer player;
@@ -95,17 +100,14 @@ private slots:
         player.playLooped(wav);
         QTest::qWait(130);
         player.stop();
-        QTest::qWait(60);
+        QTest::qWait(100);
         player.playLooped(wav);
-        QTest::qWait(60);
+        QTest::qWait(100);
         player.stop();
-        QTest::qWait(30);
+        QTest::qWait(100);
         const QByteArray played = withoutLeadingSilence(captured(), 2);
-        const qsizetype silence = played.indexOf(QByteArray(64, '\0'));
-        QVERIFY(silence > 0);
-        const QByteArray second = withoutLeadingSilence(played.mid(silence), 2);
-        QVERIFY2(second.size() > 200, qPrintable(QString::number(second.size())));
-        QCOMPARE(second.left(200), pcm.left(200));
+        QVERIFY2(played.size() > 200, qPrintable(QString::number(played.size())));
+        QCOMPARE(played.left(200), pcm.left(200));
     }
 
     // A file at an absurd rate is resampled once, so its device has short buffers like any other.
