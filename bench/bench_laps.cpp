@@ -25,7 +25,7 @@ BENCHMARK(BM_RenderLine<FormatLapSSK>)->Name("render/sheet");
 
 void BM_LapWith32767Recorded(benchmark::State& state) {
     uint32_t now = 0;
-    platform::Environment env{[&now] { return now; }, [](const QString&) {}, QString()};
+    platform::Environment env{[&now] { return now; }, [](const QString&) {}, QString(), {}, {}, {}};
     frmStopwatch form(env);
     form.Form_Load();
     form.SetLapType(int32_t(state.range(0)));

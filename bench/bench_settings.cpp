@@ -47,7 +47,7 @@ struct ProgramFolder {
         if (file.open(QIODevice::WriteOnly)) file.write(content);
     }
     platform::Environment environment() const {
-        return {[] { return 0u; }, [](const QString&) {}, dir.path()};
+        return {[] { return 0u; }, [](const QString&) {}, dir.path(), {}, {}, {}};
     }
 };
 
@@ -92,9 +92,21 @@ void BM_PlainWriteAndFsync(benchmark::State& state) {
 }  // namespace
 
 // Argument 0: the shipped file; 1: 50 MB of notes after it; 2: 50 MB of tiny lines before it.
-BENCHMARK(BM_StartReadsNineKeys)->Arg(0)->Arg(1)->Arg(2)->Repetitions(5)
-    ->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CloseWritesOneKey)->Arg(1)->Arg(2)->Repetitions(5)->ReportAggregatesOnly(true)
+BENCHMARK(BM_StartReadsNineKeys)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PlainWriteAndFsync)->Arg(1)->Repetitions(5)->ReportAggregatesOnly(true)
+BENCHMARK(BM_CloseWritesOneKey)
+    ->Arg(1)
+    ->Arg(2)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainWriteAndFsync)
+    ->Arg(1)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);

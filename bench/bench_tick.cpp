@@ -12,7 +12,8 @@ namespace {
 
 struct RunningWindow {
     uint32_t now = 0;
-    frmStopwatch form{platform::Environment{[this] { return now; }, [](const QString&) {}, {}}};
+    frmStopwatch form{
+        platform::Environment{[this] { return now; }, [](const QString&) {}, {}, {}, {}, {}}};
     RunningWindow() {
         form.Form_Load();
         form.state.showAnalog = 1;

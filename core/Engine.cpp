@@ -26,6 +26,7 @@ void frmStopwatch::startRun() {
     tmrClock.setActive(true);  // a stopped clock has nothing to tick for
     confineCursorToClientArea();
     if (state.playSound == 1) tickSound.playLooped(state.tickSoundData);
+    updateTimesheetExport();
 }
 
 void frmStopwatch::stopRun() {
@@ -37,6 +38,7 @@ void frmStopwatch::stopRun() {
     clipCursor(std::nullopt);
     tickSound.stop();  // whatever the sound setting says now
     lblTime.announce();
+    updateTimesheetExport();
 }
 
 void frmStopwatch::RecordSplit() {
@@ -72,6 +74,7 @@ void frmStopwatch::resetMeasurement() {
     imgWatch.cls();
     drawRestingNumerals();
     DrawHand(0);
+    updateTimesheetExport();
 }
 
 void frmStopwatch::mnuBehaviorNormal_Click() {

@@ -15,6 +15,8 @@ public:
     /// Entry i, 0 <= i <= upperBound().
     int32_t at(int index) const { return values_.at(std::size_t(index)); }
     int count() const { return int(values_.size()); }
+    /// The entries, oldest first.
+    const std::vector<int32_t>& values() const { return values_; }
 
     void makeEmpty();
     /// Adds a split after the others; the element at -1 of the empty state is not kept.

@@ -8,6 +8,7 @@ void frmStopwatch::Form_Load() {
         setCaption(QStringLiteral("Tamoru Watch"));
         lblTime.setCaption(QStringLiteral("0.000"));
         clearMeasurement(state);
+        updateTimesheetExport();
         LoadSettings();
         SetLapType(state.lapType);
         ApplyAnalogScale(state.analogScale);

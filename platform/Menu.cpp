@@ -46,6 +46,15 @@ bool MenuItem::enabled() const {
     return action_->isEnabled();
 }
 
+void MenuItem::setEnabled(bool enabled) {
+    action_->setEnabled(enabled);
+}
+
+void MenuItem::setShortcut(const QKeySequence& key) {
+    action_->setShortcut(key);
+    action_->setShortcutContext(Qt::WindowShortcut);
+}
+
 void MenuItem::onClick(std::function<void()> handler) {
     QObject::connect(action_, &QAction::triggered, action_, [this, handler] {
         // The toolkit flips a checkable action's mark before it reports the choice; put the

@@ -3,6 +3,7 @@
 // item runs its handler, which decides the marks.
 #pragma once
 
+#include <QKeySequence>
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -44,6 +45,10 @@ public:
     bool checked() const { return checked_; }
     void setChecked(bool checked);
     bool enabled() const;
+    void setEnabled(bool enabled);
+    /// A key that chooses the item from anywhere in the window; while the item is disabled the
+    /// key does nothing.
+    void setShortcut(const QKeySequence& key);
     /// Runs the handler when the user chooses the item; a disabled item can't be chosen.
     void onClick(std::function<void()> handler);
     /// Chooses the item as the user would (nothing happens when it is disabled).

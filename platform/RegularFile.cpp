@@ -167,4 +167,10 @@ int replaceFileContent(const QString& path, const std::vector<QByteArrayView>& d
     return 0;
 }
 
+int writeRegularFile(const QString& path, const QByteArray& data) {
+    const std::optional<QString> target = writeTargetFor(path);
+    if (!target) return QFileInfo(path).isDir() ? EISDIR : EINVAL;
+    return replaceFileContent(*target, {QByteArrayView(data)});
+}
+
 }  // namespace platform

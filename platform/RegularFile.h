@@ -43,4 +43,9 @@ std::optional<QString> writeTargetFor(const QString& path);
 int replaceFileContent(const QString& path, const std::vector<QByteArrayView>& data,
                        const FileSystemCalls& calls = systemFileCalls());
 
+/// Replaces the file at `path` with `data` as replaceFileContent() does, writing through a
+/// symbolic link to its target. Returns 0, or the errno of what failed: EISDIR or EINVAL when a
+/// folder or something other than a regular file is in the way.
+int writeRegularFile(const QString& path, const QByteArray& data);
+
 }  // namespace platform

@@ -19,9 +19,13 @@ public:
         return parent.isValid() ? 0 : int(lines_.size());
     }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid() || role != Qt::DisplayRole) return {};
-        return lines_.at(index.row());
+        if (!index.isValid()) return {};
+        if (role == Qt::DisplayRole) return lines_.at(index.row());
+        const bool describing = role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole;
+        if (describing && describe_) return describe_(index.row());
+        return {};
     }
+    void setDescription(std::function<QString(int)> describe) { describe_ = std::move(describe); }
     void clear() {
         if (lines_.isEmpty()) return;
         beginResetModel();
@@ -38,6 +42,7 @@ public:
 
 private:
     QStringList lines_;
+    std::function<QString(int)> describe_;
 };
 
 QFont japaneseFixedFont(double pointSize) {
@@ -125,6 +130,10 @@ QString ListBox::list(int index) const {
 int ListBox::listIndex() const {
     const QModelIndex current = view_->currentIndex();
     return current.isValid() ? current.row() : -1;
+}
+
+void ListBox::setLineDescription(std::function<QString(int index)> describe) {
+    model_->setDescription(std::move(describe));
 }
 
 void ListBox::setListIndex(int index) {

@@ -58,6 +58,9 @@ public:
     int listIndex() const;
     /// Makes a line current and scrolls it into view.
     void setListIndex(int index);
+    /// What a line's tooltip and accessible description say, asked for when they are shown, so
+    /// they always describe the line as it is now.
+    void setLineDescription(std::function<QString(int index)> describe);
 
 protected:
     QWidget* mouseSurface() const override;

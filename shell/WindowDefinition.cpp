@@ -31,6 +31,8 @@ frmStopwatch::frmStopwatch(platform::Environment env)
       lblTime(*this, QStringLiteral("lblTime"), {60, 3900, 3735, 495}, QStringLiteral("Label1"),
               platform::japaneseFixedFont(18), kWhite, kBlack),
       mnuFile(*this, QStringLiteral("mnuFile"), QStringLiteral("ﾌｧｲﾙ")),
+      mnuExportTimesheet(mnuFile, QStringLiteral("mnuExportTimesheet"),
+                         QStringLiteral("ﾀｲﾑｼｰﾄ書き出し..."), Checkable::No, false, false),
       mnuQuit(mnuFile, QStringLiteral("mnuQuit"), QStringLiteral("終了"), Checkable::No),
       mnuSetting(*this, QStringLiteral("mnuSetting"), QStringLiteral("設定")),
       mnuBehaviorMode(mnuSetting, QStringLiteral("mnuBehaviorMode"), QStringLiteral("動作ﾓｰﾄﾞ")),
@@ -102,6 +104,10 @@ void frmStopwatch::wireHandlers() {
     onKey(QKeySequence(Qt::Key_Return), [this] { cmdLap_Click(); });
     onKey(QKeySequence(Qt::Key_Enter), [this] { cmdLap_Click(); });
     onKey(QKeySequence::Copy, [this] { copyLapLines(); });
+    onKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), [this] { copyTimingTable(); });
+    mnuExportTimesheet.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuExportTimesheet.onClick([this] { mnuExportTimesheet_Click(); });
+    lstLap.setLineDescription([this](int index) { return describeLapLine(index); });
     mnuQuit.onClick([this] { mnuQuit_Click(); });
     mnuSoundOn.onClick([this] { mnuSoundOn_Click(); });
     mnuSoundOff.onClick([this] { mnuSoundOff_Click(); });

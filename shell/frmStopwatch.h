@@ -33,6 +33,7 @@ public:
 
     // The menu tree.
     platform::Menu mnuFile;
+    platform::MenuItem mnuExportTimesheet;
     platform::MenuItem mnuQuit;
     platform::Menu mnuSetting;
     platform::Menu mnuBehaviorMode;
@@ -127,6 +128,12 @@ public:
     /// Ctrl+C: every lap line as shown, to the clipboard as plain text.
     void copyLapLines();
 
+    // Timing sheet (timesheet/Export.cpp).
+    /// ﾀｲﾑｼｰﾄ書き出し... (Ctrl+S): the entries as an XDTS or CSV file, chosen in a save dialog.
+    void mnuExportTimesheet_Click();
+    /// Ctrl+Shift+C: the entries as a tab-separated table with its header row, to the clipboard.
+    void copyTimingTable();
+
 private:
     void startRun();
     void stopRun();
@@ -134,6 +141,10 @@ private:
     void resetMeasurement();
     int32_t currentElapsedMs() const;
     void rebuildLapListForLapType();
+    /// The export is offered only while stopped with at least one entry.
+    void updateTimesheetExport();
+    QString describeLapLine(int index) const;
+    void exportTimesheetTo(const QString& path, bool asXdts);
     void showLapsIn(int32_t notation);
     void wireHandlers();
     void doubleClickGesture();
@@ -158,6 +169,8 @@ private:
     }
 
     int openMessageBoxes_ = 0;
+    /// Where the next export dialog opens: the folder of the last export in this run.
+    QString lastExportFolder_;
     /// The timer reports a failing run once, not on every tick.
     bool tickFailureReported_ = false;
 };
