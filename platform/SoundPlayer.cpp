@@ -71,6 +71,7 @@ struct DecodedWav {
 /// The image's samples in the device's format, cut to whole sample frames so that the loop
 /// never shifts between channels. Empty when the image can't be decoded.
 std::vector<Uint8> convertedSamples(const DecodedWav& wav, const SDL_AudioSpec& device) {
+    if (wav.samples.empty()) return {};
     SDL_AudioCVT cvt;
     if (SDL_BuildAudioCVT(&cvt, wav.format.format, wav.format.channels, wav.format.freq,
                           device.format, device.channels, device.freq) < 0) {
