@@ -55,12 +55,22 @@ int deviceRateFor(int fileRate) {
     return std::clamp(fileRate, 8000, 192000);
 }
 
-/// About 20 ms of sound per buffer: Stop is silent that soon, and the audio thread wakes only
-/// some 50 times a second while the loop plays.
+/// About 10 ms of sound per buffer: Start is heard and Stop is silent that soon, while the
+/// audio thread wakes some 100 times a second, and only while the loop plays.
 Uint16 bufferFramesFor(int rate) {
     Uint16 frames = 64;
-    while (frames < 4096 && frames * 50 < rate) frames *= 2;
+    while (frames < 4096 && frames * 100 < rate) frames *= 2;
     return frames;
+}
+
+/// A sound server may drop the first few milliseconds of a new stream (PulseAudio does, when
+/// the stream joins a sink in the middle of a block). A short silence before the first sample
+/// takes that loss, so the first tick is heard whole and the loop keeps its period from it.
+std::size_t leadInBytes(const SDL_AudioSpec& format) {
+    constexpr int kLeadInMs = 10;
+    const std::size_t frameBytes =
+        std::size_t(SDL_AUDIO_BITSIZE(format.format) / 8) * format.channels;
+    return std::size_t(format.freq) * kLeadInMs / 1000 * frameBytes;
 }
 
 struct DecodedWav {
@@ -138,7 +148,8 @@ struct SoundPlayer::Device {
     SDL_AudioDeviceID id = 0;
     std::shared_ptr<const Loop> loop;
     std::atomic<bool> sounding{true};
-    std::size_t position = 0;  // the audio thread's own
+    std::size_t position = 0;    // the audio thread's own
+    std::size_t leadInLeft = 0;  // bytes of silence still to play before the first sample
 
     static void fill(void* self, Uint8* stream, int length) {
         auto* device = static_cast<Device*>(self);
@@ -147,6 +158,11 @@ struct SoundPlayer::Device {
             std::memset(stream, device->loop->format.silence, std::size_t(length));
             return;
         }
+        const std::size_t leadIn = std::min(device->leadInLeft, std::size_t(length));
+        std::memset(stream, device->loop->format.silence, leadIn);
+        device->leadInLeft -= leadIn;
+        stream += leadIn;
+        length -= int(leadIn);
         while (length > 0) {
             const std::size_t chunk =
                 std::min(std::size_t(length), samples.size() - device->position);
@@ -160,6 +176,7 @@ struct SoundPlayer::Device {
     static std::shared_ptr<Device> open(std::shared_ptr<const Loop> loop) {
         auto device = std::make_shared<Device>();
         device->loop = std::move(loop);
+        device->leadInLeft = leadInBytes(device->loop->format);
         SDL_AudioSpec wanted = device->loop->format;
         wanted.callback = &Device::fill;
         wanted.userdata = device.get();

@@ -8,7 +8,7 @@ packages=(
   libsdl2-dev libxcb1-dev libsm-dev
   libbenchmark-dev
   fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra
-  xvfb openbox xdotool wmctrl x11-utils imagemagick
+  xvfb openbox xdotool wmctrl x11-utils imagemagick pulseaudio pulseaudio-utils
   dbus at-spi2-core python3-pyatspi
   appstream desktop-file-utils
 )
