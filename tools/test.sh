@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test (the desktop tests on a private Xvfb),
-# runs the desktop tests once more as X clients of GNOME's compositor (mutter, through its
-# Xwayland), then runs the headless tests once more built with AddressSanitizer and
+# then runs the headless tests once more built with AddressSanitizer and
 # UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,8 +8,6 @@ tools/install-deps.sh
 tools/build.sh
 # On the private desktop a desktop test that skips for want of a display is a failure.
 TAMORU_REQUIRE_DESKTOP=1 tools/with-desktop.sh ctest --test-dir build --output-on-failure
-TAMORU_REQUIRE_DESKTOP=1 tools/with-wayland-desktop.sh mutter \
-  ctest --test-dir build -L desktop --output-on-failure
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTAMORU_SANITIZE=ON \
       -DTAMORU_BENCHMARKS=OFF >/dev/null

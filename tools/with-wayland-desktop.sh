@@ -8,7 +8,10 @@
 # namespaces: a tmpfs on /tmp (with /tmp/.X11-unix) and its own XDG_RUNTIME_DIR and D-Bus
 # session, where display :0 is always free and nobody else's server can be reached. mutter
 # doesn't pass its child's exit status on, so the command writes it to a file outside the
-# namespace and the script exits with it. Needs root (or unprivileged user namespaces).
+# namespace and the script exits with it. Needs root (or unprivileged user namespaces) and a
+# root file system that is a mount point: inside a plain chroot unshare can't make the new
+# mount namespace private, and the script stops there rather than let its /tmp leak out.
+# Needs Debian's mutter and xwayland.
 set -euo pipefail
 [ $# -ge 2 ] || { echo "usage: $0 mutter COMMAND..." >&2; exit 2; }
 compositor="$1"
