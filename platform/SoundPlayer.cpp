@@ -192,17 +192,6 @@ struct SoundPlayer::Device {
     }
 };
 
-namespace {
-
-/// The device stays alive, callback and samples included, until its close is done.
-void closeInTheBackground(std::shared_ptr<SoundPlayer::Device>& device) {
-    if (!device) return;
-    device->sounding.store(false, std::memory_order_release);
-    std::thread([closing = std::move(device)]() mutable { closing.reset(); }).detach();
-}
-
-}  // namespace
-
 SoundPlayer::SoundPlayer() = default;
 SoundPlayer::~SoundPlayer() {
     stop();
@@ -221,7 +210,10 @@ void SoundPlayer::playLooped(const QByteArray& wavImage) {
 }
 
 void SoundPlayer::stop() {
-    closeInTheBackground(device_);
+    if (!device_) return;
+    // The device stays alive, callback and samples included, until its close is done.
+    device_->sounding.store(false, std::memory_order_release);
+    std::thread([closing = std::move(device_)]() mutable { closing.reset(); }).detach();
 }
 
 bool SoundPlayer::playing() const {

@@ -24,10 +24,10 @@ public:
     void stop();
     bool playing() const;
 
+private:
     struct Loop;
     struct Device;
 
-private:
     std::shared_ptr<Device> device_;
     std::shared_ptr<const Loop> loop_;
     QByteArray image_;  // the image loop_ was made from, kept so that its identity stays unique
