@@ -38,7 +38,7 @@ void chooseDisplayPlatform() {
     if (qEnvironmentVariableIsEmpty("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
 }
 
-void tellWhatThisPlatformLacks() {
+void tellWhatThisPlatformLacks(QWidget* window) {
     if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return;
     auto* box = new QMessageBox(
         QMessageBox::Information, QStringLiteral("TamoruWatch"),
@@ -46,8 +46,10 @@ void tellWhatThisPlatformLacks() {
             "この画面 (Wayland) では、計測中にマウスポインタをウィンドウ内に留めることと、"
             "ウィンドウを常に手前に表示することができません。\n"
             "X11 (Xwayland) が使える環境で起動すると、どちらも使えます。"),
-        QMessageBox::Ok);
+        QMessageBox::Ok, window);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // A note, not a question: the stopwatch can be used while it is open.
+    box->setWindowModality(Qt::NonModal);
     box->show();
 }
 

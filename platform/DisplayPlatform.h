@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+class QWidget;
+
 namespace platform {
 
 /// The QT_QPA_PLATFORM to run with, given the one the user set (maybe empty, maybe a list
@@ -17,7 +19,8 @@ QByteArray displayPlatformFor(const QByteArray& requested, bool xDisplayReachabl
 void chooseDisplayPlatform();
 
 /// On a native Wayland platform, says once, in a box beside the window, what the program can't
-/// do there: keep the pointer in the window, keep the window in front.
-void tellWhatThisPlatformLacks();
+/// do there: keep the pointer in the window, keep the window in front. The box belongs to the
+/// window, so closing the window (終了, a signal, logging out) ends the program with the box open.
+void tellWhatThisPlatformLacks(QWidget* window);
 
 }  // namespace platform

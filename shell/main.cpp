@@ -15,6 +15,6 @@ int main(int argc, char** argv) {
     platform::closeOnTerminationSignals([&window] { window.close(); });
     platform::saveOnSessionRequest([&window] { window.SaveSettings(); });
     window.showCentered();
-    platform::tellWhatThisPlatformLacks();
+    platform::tellWhatThisPlatformLacks(&window);
     return QApplication::exec();
 }

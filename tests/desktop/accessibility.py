@@ -2,56 +2,12 @@
 every control shown has a name and a role, the menus expose their check marks, and the readout
 tells of a new time at Stop, at a lap and at Reset, but not on every change while running."""
 import re
-import sys
-import time
 
 import pyatspi
-from gi.repository import GLib
+
+from a11y import checked, descendants, fail, find_application, one, press, pump, showing
 
 TIME = re.compile(r"^\d{1,3}(,\d{3})*\.\d{3}$")
-
-
-def fail(message):
-    print("FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
-
-
-def find_application(name):
-    deadline = time.time() + 15
-    while time.time() < deadline:
-        desktop = pyatspi.Registry.getDesktop(0)
-        for i in range(desktop.childCount):
-            application = desktop.getChildAtIndex(i)
-            if application is not None and application.name == name:
-                return application
-        time.sleep(0.2)
-    fail("no application %r on the accessibility bus" % name)
-
-
-def descendants(node):
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        yield child
-        yield from descendants(child)
-
-
-def showing(node):
-    return node.getState().contains(pyatspi.STATE_SHOWING)
-
-
-def checked(node):
-    return node.getState().contains(pyatspi.STATE_CHECKED)
-
-
-def one(nodes, role, name=None):
-    found = [n for n in nodes if n.getRoleName() == role and (name is None or n.name == name)]
-    if len(found) != 1:
-        fail("expected one %s %r, found %d" % (role, name, len(found)))
-    return found[0]
-
-
-def press(node):
-    node.queryAction().doAction(0)
 
 
 class NameEvents:
@@ -69,13 +25,6 @@ class NameEvents:
 
     def clear(self):
         self.seen = []
-
-
-def pump(seconds):
-    """Lets events arrive for a while."""
-    loop = GLib.MainLoop()
-    GLib.timeout_add(int(seconds * 1000), loop.quit)
-    loop.run()
 
 
 application = find_application("TamoruWatch")
