@@ -9,6 +9,7 @@ packages=(
   libbenchmark-dev
   fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra
   xvfb openbox xdotool wmctrl x11-utils imagemagick pulseaudio pulseaudio-utils
+  mutter xwayland kwin-wayland qt6-wayland
   dbus at-spi2-core python3-pyatspi
   appstream desktop-file-utils
 )

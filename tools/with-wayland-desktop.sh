@@ -10,7 +10,8 @@
 # where display :0 is always free and nobody else's X server can be reached. Neither passes its
 # child's exit status on (and KWin not its output either), so the command writes its status to a
 # file outside the namespaces, its output comes back through two FIFOs to this script's, and the
-# script exits with that status. Needs root and Debian's mutter with xwayland, or kwin-wayland.
+# script exits with that status. The command finds the compositor's name in
+# TAMORU_WAYLAND_COMPOSITOR. Needs root and Debian's mutter with xwayland, or kwin-wayland.
 set -euo pipefail
 with_x=1
 if [ "${1:-}" = --no-x ]; then
@@ -31,6 +32,7 @@ cat >"$shared/run" <<RUN
 #!/usr/bin/env bash
 exec >$shared/out 2>$shared/err
 cd $(printf '%q' "$PWD")
+export TAMORU_WAYLAND_COMPOSITOR=$compositor
 status=0
 bash -c "\$(cat $shared/command)" || status=\$?
 echo "\$status" >$shared/status
@@ -65,12 +67,13 @@ unshare -m -n --propagation unchanged bash -c '
   set -e
   mount --make-rprivate / 2>/dev/null || true
   mount -t tmpfs tmpfs /tmp
-  touch /tmp/.tamoru-private
-  if [ -e "/proc/$1/root/tmp/.tamoru-private" ]; then
+  marker="$(mktemp -p /tmp)"
+  if [ -e "/proc/$1/root$marker" ]; then
     umount /tmp
     echo "the private /tmp would be seen outside this namespace: not started" >&2
     exit 1
   fi
+  rm "$marker"
   mkdir -m 1777 /tmp/.X11-unix
   mkdir -m 700 /tmp/runtime
   export XDG_RUNTIME_DIR=/tmp/runtime

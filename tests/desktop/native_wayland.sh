@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
-# With no X display at all, only a Wayland compositor (headless mutter without Xwayland) and
-# QT_QPA_PLATFORM=wayland, the program starts natively on Wayland, tells the user once in a box
-# what it can't do there, still saves 常に手前に表示, and a signal ends it with the box open.
+# With no X display at all, only a Wayland compositor without Xwayland (headless mutter, or KWin
+# when the desktop tests run under KWin) and QT_QPA_PLATFORM=wayland, the program starts natively
+# on Wayland, tells the user once in a box what it can't do there, still saves 常に手前に表示,
+# and a signal ends it with the box open.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 if [ -z "${TAMORU_NATIVE_WAYLAND:-}" ]; then
   reason=""
-  command -v mutter >/dev/null || reason="Debian's mutter is not installed"
+  compositor="${TAMORU_WAYLAND_COMPOSITOR:-mutter}"
+  command -v "${compositor/kwin/kwin_wayland}" >/dev/null || reason="$compositor is not installed"
   [ "$(id -u)" = 0 ] || reason="the compositor's private namespaces need root"
   if [ -n "$reason" ]; then
     [ "${TAMORU_REQUIRE_DESKTOP:-0}" = 1 ] && { echo "FAIL: $reason" >&2; exit 1; }
     echo "SKIP: $reason"
     exit 77
   fi
-  exec env TAMORU_NATIVE_WAYLAND=1 "$here/../../tools/with-wayland-desktop.sh" --no-x mutter \
+  exec env TAMORU_NATIVE_WAYLAND=1 "$here/../../tools/with-wayland-desktop.sh" --no-x "$compositor" \
     "$0" "$@"
 fi
 needs_x_display=0 source "$here/lib.sh"
@@ -45,4 +47,4 @@ run_natively
 kill -s TERM "$pid"
 wait_for_exit SIGTERM
 grep -qx 'WindowForceFront=0' "$work/TamoruWatch.ini" || fail "the change was lost at SIGTERM"
-echo "desktop native wayland: passed"
+echo "desktop native wayland: passed under $TAMORU_WAYLAND_COMPOSITOR"
