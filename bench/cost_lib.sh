@@ -1,10 +1,32 @@
 # Helpers of the desktop cost scripts: starting a program and finding its window, CPU of the
-# program plus the X server, medians. Sourced by bench/desktop_cost.sh and bench/feature_cost.sh.
+# program plus the X server (and the window manager), medians. Sourced by bench/desktop_cost.sh,
+# bench/feature_cost.sh and bench/desktops.sh.
 # The desktop tests' helpers: the private program folder ($work), the window's client area.
 source "$(dirname "$0")/../tests/desktop/lib.sh"
 seconds=${SECONDS_PER_SAMPLE:-10}
 ticks_per_second=$(getconf CLK_TCK)
-xserver_pid=$(pgrep -n Xvfb)
+
+# The X server and the window manager of the desktop this script runs on. tools/with-desktop.sh
+# is an ancestor with Xvfb and openbox as children; a Wayland compositor is itself an ancestor,
+# with its Xwayland as a child. Other desktops on the machine (another test run's) are not seen.
+find_desktop_processes() {
+  local ancestor=$$ child
+  xserver_pid="" wm_pid=""
+  while [ "$ancestor" -gt 1 ]; do
+    for child in $(pgrep -P "$ancestor"); do
+      case "$(ps -o comm= -p "$child")" in
+        Xvfb | Xwayland) xserver_pid=$child ;;
+        openbox) wm_pid=$child ;;
+      esac
+    done
+    case "$(ps -o comm= -p "$ancestor")" in mutter | kwin_wayland) wm_pid=$ancestor ;; esac
+    [ -n "$xserver_pid" ] && [ -n "$wm_pid" ] && return
+    ancestor=$(ps -o ppid= -p "$ancestor" | tr -d ' ')
+  done
+  echo "no X server and window manager among the children of this script's ancestors" >&2
+  exit 1
+}
+find_desktop_processes
 
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 median() { sort -n | awk '{v[NR]=$1} END {print (NR % 2) ? v[(NR+1)/2] : (v[NR/2] + v[NR/2+1]) / 2}'; }
@@ -31,13 +53,15 @@ launch() {
 
 stop_app() { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; pid=""; sleep 0.5; }
 
-# CPU of the program and the X server together, in % of one core, over $seconds.
+# CPU of the program and the X server together, in % of one core, over $seconds; with
+# "measure_cpu with_wm" the window manager's is added.
 measure_cpu() {
-  local a0 x0 a1 x1
-  a0=$(cpu_ticks "$pid"); x0=$(cpu_ticks "$xserver_pid")
+  local before=0 after=0 process processes=("$pid" "$xserver_pid")
+  [ "${1:-}" = with_wm ] && processes+=("$wm_pid")
+  for process in "${processes[@]}"; do before=$((before + $(cpu_ticks "$process"))); done
   sleep "$seconds"
-  a1=$(cpu_ticks "$pid"); x1=$(cpu_ticks "$xserver_pid")
-  awk -v d=$((a1 - a0 + x1 - x0)) -v s="$seconds" -v t="$ticks_per_second" \
+  for process in "${processes[@]}"; do after=$((after + $(cpu_ticks "$process"))); done
+  awk -v d=$((after - before)) -v s="$seconds" -v t="$ticks_per_second" \
     'BEGIN {printf "%.2f\n", 100 * d / (s * t)}'
 }
 
