@@ -62,6 +62,17 @@ same_image() {
 # What the program said on standard output and error.
 program_output() { cat "$work/stdout.log"; }
 
+# Waits up to SECONDS for the program to end after WHAT, and fails unless it exited with 0:
+# program_ends_within SECONDS WHAT
+program_ends_within() {
+  for _ in $(seq $(($1 * 10))); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && fail "still running $1 s after $2"
+  local status=0
+  wait "$pid" || status=$?
+  pid=""
+  [ "$status" = 0 ] || fail "exit status $status after $2, not 0"
+}
+
 close_and_wait() {
   wmctrl -i -c "$window"
   for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done

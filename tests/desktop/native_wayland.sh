@@ -26,18 +26,10 @@ run_natively() {
   (cd "$work" && exec ./tamoruwatch) >"$work/stdout.log" 2>&1 &
   pid=$!
 }
-wait_for_exit() {  # what ended it
-  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "still running 5 s after $1"
-  status=0
-  wait "$pid" || status=$?
-  pid=""
-  [ "$status" = 0 ] || fail "$1: exit status $status, not 0; it said: $(program_output)"
-}
 
 run_natively
 /usr/bin/python3 "$here/native_wayland.py" quit || fail "see above; the program said: $(program_output)"
-wait_for_exit 終了
+program_ends_within 5 終了
 grep -qx 'WindowForceFront=1' "$work/TamoruWatch.ini" || fail "常に手前に表示 was not saved"
 
 # The box belongs to the window: with it still open, a signal closes the window, which saves the
@@ -45,6 +37,6 @@ grep -qx 'WindowForceFront=1' "$work/TamoruWatch.ini" || fail "常に手前に�
 run_natively
 /usr/bin/python3 "$here/native_wayland.py" normal || fail "see above; the program said: $(program_output)"
 kill -s TERM "$pid"
-wait_for_exit SIGTERM
+program_ends_within 5 SIGTERM
 grep -qx 'WindowForceFront=0' "$work/TamoruWatch.ini" || fail "the change was lost at SIGTERM"
 echo "desktop native wayland: passed under $TAMORU_WAYLAND_COMPOSITOR"

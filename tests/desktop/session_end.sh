@@ -37,11 +37,6 @@ kill -0 "$pid" 2>/dev/null || fail "a cancelled logout ended the program"
 choose_menu $menu_window_x Down Down Return   # 常に手前に表示 once more
 ask logout saved
 ask die died
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "still running 5 s after the session ended"
-status=0
-wait "$pid" || status=$?
-pid=""
-[ "$status" = 0 ] || fail "exit status $status at the end of the session, not 0"
+program_ends_within 5 "the end of the session"
 setting 1 || fail "the settings were not saved at the end of the session"
 echo "desktop session end: passed"

@@ -11,12 +11,7 @@ for signal in INT TERM HUP; do
   click_client 62 316                           # Start, with sound on
   sleep 0.8
   kill -s "$signal" "$pid"
-  for _ in $(seq 30); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "still running 3 s after SIG$signal"
-  status=0
-  wait "$pid" || status=$?
-  pid=""
-  [ "$status" = 0 ] || fail "SIG$signal: exit status $status, not 0"
+  program_ends_within 3 "SIG$signal"
   grep -qx 'WindowForceFront=1' "$work/TamoruWatch.ini" || fail "SIG$signal: the change was lost"
 done
 echo "desktop signals: passed"
