@@ -1,5 +1,7 @@
 #include "platform/SoundPlayer.h"
 
+#include "platform/PulseLoop.h"
+
 #define SDL_MAIN_HANDLED
 #include <SDL.h>
 #include <dlfcn.h>
@@ -41,6 +43,11 @@ bool audioReady() {
         return false;
     }();
     return ready;
+}
+
+bool onSoundServer() {
+    const char* driver = SDL_GetCurrentAudioDriver();
+    return driver && std::strcmp(driver, "pulseaudio") == 0;
 }
 
 void sayNoDevice() {
@@ -137,15 +144,21 @@ struct SoundPlayer::Loop {
 /// One run of the loop: a device that plays the samples from the first one on. Stop silences
 /// it at once and closes it on a thread of its own, since a close waits for SDL's audio thread
 /// to finish its buffer, and a stopped stopwatch then costs nothing.
+/// On a PulseAudio server the loop is a stream of its own instead of SDL's: SDL lets the server
+/// hold only one buffer (some 12 ms), so any longer stall starves the stream and every later tick
+/// comes late; and a device SDL has just opened plays silence until it is unpaused, which with
+/// more room in the server would put up to that much silence before the first tick.
 struct SoundPlayer::Device {
     Device() = default;
     Device(const Device&) = delete;
     Device& operator=(const Device&) = delete;
     ~Device() {
         if (id) SDL_CloseAudioDevice(id);
+        if (pulse) pulse->stop();
     }
 
     SDL_AudioDeviceID id = 0;
+    std::shared_ptr<PulseLoop> pulse;
     std::shared_ptr<const Loop> loop;
     std::atomic<bool> sounding{true};
     std::size_t position = 0;    // the audio thread's own
@@ -177,6 +190,12 @@ struct SoundPlayer::Device {
         auto device = std::make_shared<Device>();
         device->loop = std::move(loop);
         device->leadInLeft = leadInBytes(device->loop->format);
+        if (onSoundServer() && PulseLoop::takes(device->loop->format)) {
+            const std::shared_ptr<const std::vector<Uint8>> samples(device->loop,
+                                                                    &device->loop->samples);
+            device->pulse = PulseLoop::start(device->loop->format, samples, device->leadInLeft);
+            return device;
+        }
         SDL_AudioSpec wanted = device->loop->format;
         wanted.callback = &Device::fill;
         wanted.userdata = device.get();

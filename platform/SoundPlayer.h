@@ -1,5 +1,6 @@
 // Plays a WAV image from memory in a loop, asynchronously, until stopped (the role of
-// PlaySoundA with SND_ASYNC | SND_MEMORY | SND_LOOP), over SDL2 audio.
+// PlaySoundA with SND_ASYNC | SND_MEMORY | SND_LOOP), over SDL2 audio, or over a stream of its
+// own when SDL's sound goes to a PulseAudio server.
 #pragma once
 
 #include <QByteArray>

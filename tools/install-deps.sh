@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-base-private-dev qt6-qpa-plugins libgl-dev
-  libsdl2-dev libxcb1-dev libsm-dev
+  libsdl2-dev libpulse-dev libxcb1-dev libsm-dev
   libbenchmark-dev
   fonts-ipafont-gothic fonts-dejavu-core fonts-dejavu-extra
   xvfb openbox xdotool wmctrl x11-utils imagemagick pulseaudio pulseaudio-utils

@@ -9,7 +9,7 @@
 
 namespace {
 
-QByteArray wavOf(const QByteArray& pcm, int channels = 1, int rate = 8000) {
+QByteArray wavOf(const QByteArray& pcm, int channels = 1, int rate = 8000, int bits = 16) {
     QByteArray wav;
     auto put32 = [&](quint32 v) { wav.append(reinterpret_cast<const char*>(&v), 4); };
     auto put16 = [&](quint16 v) { wav.append(reinterpret_cast<const char*>(&v), 2); };
@@ -20,9 +20,9 @@ QByteArray wavOf(const QByteArray& pcm, int channels = 1, int rate = 8000) {
     put16(1);
     put16(quint16(channels));
     put32(quint32(rate));
-    put32(quint32(rate * channels * 2));
-    put16(quint16(channels * 2));
-    put16(16);
+    put32(quint32(rate * channels * bits / 8));
+    put16(quint16(channels * bits / 8));
+    put16(quint16(bits));
     wav += "data";
     put32(quint32(pcm.size()));
     return wav + pcm;
@@ -134,6 +134,21 @@ private slots:
         const QByteArray played = withoutLeadingSilence(captured(), 4);
         QVERIFY(played.size() > pcm.size());
         QCOMPARE(played.mid(pcm.size(), 64), pcm.left(64));
+    }
+
+    // 8-bit samples are unsigned: their silence is 0x80, and a zero byte is a full swing down,
+    // heard as a click before the first tick and after Stop.
+    void eightBitSilenceIsTheMiddleValue() {
+        QByteArray pcm;
+        for (int i = 0; i < 400; ++i) pcm.append(char(0x10 + i % 0xe0));  // never 0x80, never 0
+        platform::SoundPlayer player;
+        player.playLooped(wavOf(pcm, 1, 8000, 8));
+        QTest::qWait(200);
+        player.stop();
+        QTest::qWait(100);
+        const QByteArray played = captured();
+        QVERIFY(played.contains(pcm.left(100)));
+        QCOMPARE(played.count('\0'), 0);
     }
 
     void badImagesPlayNothing_data() {
