@@ -1,5 +1,6 @@
 #include "platform/PulseLoop.h"
 
+#include <SDL_thread.h>
 #include <pulse/error.h>
 #include <pulse/simple.h>
 #include <pulse/timeval.h>
@@ -81,6 +82,8 @@ void PulseLoop::stop() {
 
 void PulseLoop::run(const SDL_AudioSpec& format, const std::vector<Uint8>& samples,
                     std::size_t leadInBytes) {
+    // As SDL does for its own audio thread: a late write is a late tick.
+    SDL_SetThreadPriority(SDL_THREAD_PRIORITY_TIME_CRITICAL);
     const pa_sample_spec spec = serverSpecOf(format);
     const pa_buffer_attr room = roomFor(spec);
     int error = 0;
