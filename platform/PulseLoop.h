@@ -11,7 +11,7 @@
 
 namespace platform {
 
-class PulseLoop : public std::enable_shared_from_this<PulseLoop> {
+class PulseLoop {
 public:
     /// Whether samples of this SDL format can go to the server as they are.
     static bool takes(const SDL_AudioSpec& format);

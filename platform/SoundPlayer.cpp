@@ -119,9 +119,6 @@ std::optional<DecodedWav> decode(const QByteArray& image) {
 
 }  // namespace
 
-/// An open device and the converted samples it loops. The device runs from opening to
-/// destruction; Stop only tells its callback to write silence, so Stop never waits for the audio
-/// thread, and the next Start begins at the first sample of the very next buffer.
 /// The samples of one image in the format its devices are opened with, decoded and converted
 /// once for every Start that plays them.
 struct SoundPlayer::Loop {
