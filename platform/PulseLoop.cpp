@@ -35,22 +35,22 @@ std::optional<pa_sample_format_t> serverFormatOf(SDL_AudioFormat format) {
     }
 }
 
-pa_sample_spec serverSpecOf(const SDL_AudioSpec& format) {
+pa_sample_spec streamFormatOf(const SDL_AudioSpec& format) {
     return {*serverFormatOf(format.format), Uint32(format.freq), format.channels};
 }
 
 /// Room for 100 ms in the server: a stall of this program or of the server shorter than that is
 /// never heard. The stream starts as soon as the room is full, which takes one burst of writes.
-pa_buffer_attr roomFor(const pa_sample_spec& spec) {
+pa_buffer_attr roomFor(const pa_sample_spec& streamFormat) {
     constexpr Uint32 kDefault = Uint32(-1);
-    return {kDefault, Uint32(pa_usec_to_bytes(100 * PA_USEC_PER_MSEC, &spec)), kDefault, kDefault,
-            kDefault};
+    return {kDefault, Uint32(pa_usec_to_bytes(100 * PA_USEC_PER_MSEC, &streamFormat)), kDefault,
+            kDefault, kDefault};
 }
 
 /// 10 ms per write: a Stop waits for no more than one write to finish.
-std::size_t writeBytesFor(const pa_sample_spec& spec) {
-    const std::size_t frame = pa_frame_size(&spec);
-    return std::max(frame, pa_usec_to_bytes(10 * PA_USEC_PER_MSEC, &spec) / frame * frame);
+std::size_t writeBytesFor(const pa_sample_spec& streamFormat) {
+    const std::size_t frame = pa_frame_size(&streamFormat);
+    return std::max(frame, pa_usec_to_bytes(10 * PA_USEC_PER_MSEC, &streamFormat) / frame * frame);
 }
 
 void sayNoServer(int error) {
@@ -84,16 +84,16 @@ void PulseLoop::run(const SDL_AudioSpec& format, const std::vector<Uint8>& sampl
                     std::size_t leadInBytes) {
     // As SDL does for its own audio thread: a late write is a late tick.
     SDL_SetThreadPriority(SDL_THREAD_PRIORITY_TIME_CRITICAL);
-    const pa_sample_spec spec = serverSpecOf(format);
-    const pa_buffer_attr room = roomFor(spec);
+    const pa_sample_spec streamFormat = streamFormatOf(format);
+    const pa_buffer_attr room = roomFor(streamFormat);
     int error = 0;
     pa_simple* stream = pa_simple_new(nullptr, "TamoruWatch", PA_STREAM_PLAYBACK, nullptr, "tick",
-                                      &spec, nullptr, &room, &error);
+                                      &streamFormat, nullptr, &room, &error);
     if (!stream) {
         sayNoServer(error);
         return;
     }
-    const std::size_t writeBytes = writeBytesFor(spec);
+    const std::size_t writeBytes = writeBytesFor(streamFormat);
     const std::vector<Uint8> silence(writeBytes, format.silence);
     std::size_t position = 0;
     while (!stopped_.load(std::memory_order_acquire)) {
